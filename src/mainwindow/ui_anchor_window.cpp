@@ -1,0 +1,1 @@
+// Qt-side placeholder so the ui library is never empty.

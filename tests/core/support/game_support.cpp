@@ -1,0 +1,38 @@
+// Shared helpers for the core tests.
+#include "game_support.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "game/game_dump.h"
+
+namespace zendrix::testing {
+
+void StartFixedGame(GameState& state, const char* picture) {
+    ASSERT_TRUE(LoadMines(state, picture)) << "picture does not fit a field size";
+}
+
+void UncoverFirst(Play& play, GameState& state, int c, int r, int l) {
+    ASSERT_EQ(state.uncoveredCount, 0);
+    state.uncoveredCount = 1;
+    play.UncoverSquare(c, r, l);
+    --state.uncoveredCount;
+}
+
+TemporaryDirectory::TemporaryDirectory() {
+    std::random_device device;
+    path_ = std::filesystem::temp_directory_path() /
+            ("zendrix-test-" + std::to_string(device()) + "-" + std::to_string(device()));
+    std::filesystem::create_directories(path_);
+    previous_ = std::filesystem::current_path();
+    std::filesystem::current_path(path_);
+}
+
+TemporaryDirectory::~TemporaryDirectory() {
+    std::error_code ignored;
+    std::filesystem::current_path(previous_, ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+}  // namespace zendrix::testing
