@@ -9,7 +9,8 @@ namespace {
 
 char SquareChar(const GameState& s, int c, int r, int l) {
     const int state = s.squareState(c, r, l);
-    if (state >= 0) return state < 10 ? static_cast<char>('0' + state) : static_cast<char>('A' + state - 10);
+    if (state >= 0)
+        return state < 10 ? static_cast<char>('0' + state) : static_cast<char>('A' + state - 10);
     const bool mine = s.IsMine(c, r, l);
     if (s.markMap(c, r, l) > 0) return mine ? 'M' : 'm';
     return mine ? '*' : '#';

@@ -24,7 +24,7 @@ inline constexpr int kArrayEntries = kArrayColumns * kArrayRows * kArrayLevels;
 
 // One 19 x 19 x 5 block of 16-bit entries, the column varying fastest.
 class SquareArray {
-public:
+  public:
     static constexpr int Index(int c, int r, int l) {
         return c + kArrayColumns * r + kArrayColumns * kArrayRows * l;
     }
@@ -35,7 +35,7 @@ public:
     void Fill(int16_t value) { entries_.fill(value); }
     friend bool operator==(const SquareArray&, const SquareArray&) = default;
 
-private:
+  private:
     std::array<int16_t, kArrayEntries> entries_{};
 };
 
@@ -115,7 +115,8 @@ struct GameState {
 
     // Mines within the current reach of (c, r, l).
     int MinesInReach(int c, int r, int l) const;
-    // Squares not yet uncovered, marked ones included: mineCount + safeSquareCount - uncoveredCount.
+    // Squares not yet uncovered, marked ones included: mineCount + safeSquareCount -
+    // uncoveredCount.
     int CoveredCount() const { return mineCount + safeSquareCount - uncoveredCount; }
     int DensityPercent() const { return kDensityPercents[densityCode - 1]; }
 

@@ -14,7 +14,7 @@ namespace zendrix {
 enum class MouseButton { Left, Right, Other };
 
 class MoveObserver {
-public:
+  public:
     virtual ~MoveObserver() = default;
     // DrawSquare of one square in the colour given.
     virtual void PaintSquare(const Square& square, Rgb colour) = 0;
@@ -30,7 +30,7 @@ public:
 
 // An observer that ignores everything, for callers that only want the state.
 class NullMoveObserver : public MoveObserver {
-public:
+  public:
     void PaintSquare(const Square&, Rgb) override {}
     void DrawGrid() override {}
     void ShowMines(const Square&) override {}
@@ -39,9 +39,8 @@ public:
 };
 
 class Play {
-public:
-    Play(GameState& state, const ColourModel& colours, RandomSource& random,
-         MoveObserver& observer)
+  public:
+    Play(GameState& state, const ColourModel& colours, RandomSource& random, MoveObserver& observer)
         : state_(state), colours_(colours), random_(random), observer_(observer) {}
 
     // A press on the board; hit is the square under the pointer, or nothing.
@@ -57,7 +56,7 @@ public:
     // Every uncovered square counted again with the current reach.
     void RecountReach();
 
-private:
+  private:
     GameState& state_;
     const ColourModel& colours_;
     RandomSource& random_;

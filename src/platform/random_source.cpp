@@ -6,7 +6,9 @@
 
 namespace zendrix {
 
-void StandardRandomSource::Reset() { engine_.seed(std::mt19937::default_seed); }
+void StandardRandomSource::Reset() {
+    engine_.seed(std::mt19937::default_seed);
+}
 
 void StandardRandomSource::Mix(uint64_t value) {
     // Combine the current state (through its next output) with the value by a 64-bit mix
@@ -19,7 +21,9 @@ void StandardRandomSource::Mix(uint64_t value) {
     engine_.seed(static_cast<std::mt19937::result_type>(z ^ (z >> 32)));
 }
 
-void StandardRandomSource::Seed(float number) { Mix(std::bit_cast<uint32_t>(number)); }
+void StandardRandomSource::Seed(float number) {
+    Mix(std::bit_cast<uint32_t>(number));
+}
 
 void StandardRandomSource::SeedFromClock() {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();

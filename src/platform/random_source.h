@@ -7,7 +7,7 @@
 namespace zendrix {
 
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     // Back to the one fixed initial state.
     virtual void Reset() = 0;
@@ -22,13 +22,13 @@ public:
 // A Mersenne Twister with a fully specified draw: the top 24 bits of a 32-bit output scaled by
 // 2^-24, so the same seed gives the same minefield with any standard library.
 class StandardRandomSource : public RandomSource {
-public:
+  public:
     void Reset() override;
     void Seed(float number) override;
     void SeedFromClock() override;
     float Draw() override;
 
-private:
+  private:
     void Mix(uint64_t value);
     std::mt19937 engine_;
 };

@@ -37,7 +37,7 @@ std::string SanitiseName(std::string_view name);
 std::string TruncateName(std::string_view name, size_t maxCharacters = kMaxNameLength);
 
 class BestScoreTable {
-public:
+  public:
     // Size 1..3, density 1..5, rank 1..6 (6 is the spare slot).
     BestScoreEntry& At(int size, int density, int rank);
     const BestScoreEntry& At(int size, int density, int rank) const;
@@ -52,7 +52,7 @@ public:
 
     friend bool operator==(const BestScoreTable&, const BestScoreTable&) = default;
 
-private:
+  private:
     std::array<BestScoreEntry, kSizeCount * kDensityCount * 6> entries_{};
 };
 

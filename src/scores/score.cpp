@@ -13,7 +13,9 @@ struct Fraction {
     int64_t den;
 };
 
-Fraction Add(Fraction a, Fraction b) { return {a.num * b.den + b.num * a.den, a.den * b.den}; }
+Fraction Add(Fraction a, Fraction b) {
+    return {a.num * b.den + b.num * a.den, a.den * b.den};
+}
 
 // (group mines / TM) * (group mines / group squares - TM/S) / (1 - TM/S)
 //   = mines * (mines * S - TM * squares) / (TM * squares * (S - TM))
@@ -63,7 +65,9 @@ float ScoreFromCounts(const ScoreCounts& counts) {
     return static_cast<float>(static_cast<double>(hundredths) / 100.0);
 }
 
-float ComputeScore(const GameState& state) { return ScoreFromCounts(CountForScore(state)); }
+float ComputeScore(const GameState& state) {
+    return ScoreFromCounts(CountForScore(state));
+}
 
 double AdjustedScore(float score, double seconds, bool reach6Used, bool reach18Used) {
     double a = static_cast<double>(score) - seconds / 100000000.0;

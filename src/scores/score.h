@@ -7,11 +7,11 @@ namespace zendrix {
 
 // The counts the score is made of, read off the final field.
 struct ScoreCounts {
-    int squares = 0;         // S
-    int totalMines = 0;      // TM
-    int markedSquares = 0;   // MS
-    int markedMines = 0;     // MM
-    int uncovered = 0;       // U
+    int squares = 0;        // S
+    int totalMines = 0;     // TM
+    int markedSquares = 0;  // MS
+    int markedMines = 0;    // MM
+    int uncovered = 0;      // U
 };
 
 ScoreCounts CountForScore(const GameState& state);

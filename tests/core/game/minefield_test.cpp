@@ -59,9 +59,8 @@ TEST(Neighbourhood, SquaresInFieldAtCornersAndCentre) {
         Square square;
         int expected;
     } cases[] = {
-        {1, 0, {1, 1, 1}, 3},  {2, 0, {1, 1, 1}, 6},  {3, 0, {1, 1, 1}, 7},
-        {1, 2, {8, 4, 2}, 6},  {2, 2, {8, 4, 2}, 18}, {3, 2, {8, 4, 2}, 26},
-        {3, 0, {8, 4, 3}, 7},  {3, 1, {1, 3, 2}, 17},
+        {1, 0, {1, 1, 1}, 3},  {2, 0, {1, 1, 1}, 6},  {3, 0, {1, 1, 1}, 7}, {1, 2, {8, 4, 2}, 6},
+        {2, 2, {8, 4, 2}, 18}, {3, 2, {8, 4, 2}, 26}, {3, 0, {8, 4, 3}, 7}, {3, 1, {1, 3, 2}, 17},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(NeighboursInField(c.reach, c.size, c.square), c.expected)

@@ -73,7 +73,8 @@ TEST(PlaceMines, RandomMinefieldNeverPutsAMineOnTheFirstSquare) {
     StandardRandomSource random;
     for (int trial = 0; trial < 300; ++trial) {
         GameState state = NewGame(trial % 3, 4, false, 0);
-        const int c = 1 + trial % state.columnCount, r = 1 + trial % state.rowCount, l = 1 + trial % 3;
+        const int c = 1 + trial % state.columnCount, r = 1 + trial % state.rowCount,
+                  l = 1 + trial % 3;
         PlaceMines(state, random, c, r, l);
         EXPECT_FALSE(state.IsMine(c, r, l));
         EXPECT_EQ(static_cast<int>(MineIndexes(state).size()), state.mineCount);

@@ -14,7 +14,7 @@ namespace zendrix::testing {
 
 // Plays back a fixed list of draws, cycling; records the other calls.
 class ScriptedRandom : public RandomSource {
-public:
+  public:
     explicit ScriptedRandom(std::vector<float> draws) : draws_(std::move(draws)) {}
     void Reset() override { ++resets; }
     void Seed(float number) override { seeds.push_back(number); }
@@ -25,13 +25,13 @@ public:
     int clockSeeds = 0;
     std::vector<float> seeds;
 
-private:
+  private:
     std::vector<float> draws_;
     size_t next_ = 0;
 };
 
 class RecordingObserver : public MoveObserver {
-public:
+  public:
     void PaintSquare(const Square& square, Rgb colour) override {
         painted.push_back({square, colour});
     }
@@ -59,12 +59,12 @@ void UncoverFirst(Play& play, GameState& state, int c, int r, int l);
 
 // Changes into a fresh temporary directory for the lifetime of the object.
 class TemporaryDirectory {
-public:
+  public:
     TemporaryDirectory();
     ~TemporaryDirectory();
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
     std::filesystem::path previous_;
 };

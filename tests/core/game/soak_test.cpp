@@ -1,0 +1,108 @@
+// Randomised whole games: random settings and presses (marks, multiple uncovers and reach changes
+// included), with the invariants of the field checked after every move.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+
+#include "game/game_dump.h"
+#include "game/moves.h"
+#include "support/game_support.h"
+
+namespace zendrix {
+namespace {
+
+uint32_t SoakSeed() {
+    if (const char* text = std::getenv("ZENDRIX_SOAK_SEED"))
+        return static_cast<uint32_t>(std::strtoul(text, nullptr, 10));
+    return std::random_device{}();
+}
+
+void CheckInvariants(const GameState& state, const SquareArray& borderState, bool minesPlaced) {
+    int uncovered = 0, mines = 0;
+    for (int l = 0; l <= 4; ++l) {
+        for (int r = 0; r <= state.rowCount + 1; ++r) {
+            for (int c = 0; c <= state.columnCount + 1; ++c) {
+                if (!state.InField(c, r, l)) {
+                    ASSERT_EQ(state.squareState(c, r, l), 0) << "border cell changed";
+                    ASSERT_EQ(state.mineMap(c, r, l), 0) << "mine in the border";
+                    ASSERT_EQ(state.markMap(c, r, l), 0) << "mark in the border";
+                    ASSERT_EQ(borderState(c, r, l), state.squareState(c, r, l));
+                    continue;
+                }
+                const bool covered = state.IsCovered(c, r, l);
+                if (!covered) ++uncovered;
+                if (state.markMap(c, r, l) != 0)
+                    ASSERT_TRUE(covered) << "mark on an uncovered square";
+                if (state.IsMine(c, r, l)) {
+                    ++mines;
+                    ASSERT_TRUE(covered) << "uncovered square holds a mine";
+                }
+                if (!covered) ASSERT_EQ(state.squareState(c, r, l), state.MinesInReach(c, r, l));
+            }
+        }
+    }
+    ASSERT_EQ(uncovered, state.uncoveredCount);
+    if (minesPlaced) ASSERT_EQ(mines, state.mineCount);
+}
+
+TEST(Soak, ThousandsOfRandomGamesKeepTheFieldConsistent) {
+    const uint32_t seed = SoakSeed();
+    SCOPED_TRACE("rerun with ZENDRIX_SOAK_SEED=" + std::to_string(seed));
+    std::mt19937 rng(seed);
+    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<uint32_t>(n)); };
+
+    StandardRandomSource random;
+    testing::RecordingObserver observer;
+    int sweeps = 0, struck = 0;
+    for (int game = 0; game < 5000; ++game) {
+        GameState state;
+        ColourModel colours;
+        Play play(state, colours, random, observer);
+        state.SetSize(pick(3));
+        state.SetDensity(pick(5));
+        state.reachLevel = static_cast<int16_t>(1 + pick(3));
+        state.useDemoMinefields = pick(2) == 0;
+        state.demoNumber = static_cast<int16_t>(1 + pick(4));
+        state.ResetForNewGame();
+        const SquareArray border = state.squareState;
+
+        for (int move = 0; move < 2000 && !state.gameOver; ++move) {
+            const Square square{1 + pick(state.columnCount), 1 + pick(state.rowCount), 1 + pick(3)};
+            const int kind = pick(20);
+            if (kind == 0) {
+                state.reachLevel = static_cast<int16_t>(1 + pick(3));
+                if (state.reachLevel == 1) state.reach6Used = true;
+                if (state.reachLevel == 2) state.reach18Used = true;
+                play.RecountReach();
+            } else if (kind == 1) {
+                colours.SetMarkerColourCommand(pick(6));
+            } else {
+                // Mostly uncover; marks often enough to matter, and multiple uncovers.
+                const bool placed = state.uncoveredCount > 0;
+                const bool firstRandom = !placed && !state.useDemoMinefields;
+                play.BoardPress(kind < 12 ? MouseButton::Left : MouseButton::Right, square);
+                if (firstRandom && kind < 12) {
+                    ASSERT_FALSE(state.gameOver && state.struckColumn != 0)
+                        << "the first uncover of a random minefield struck a mine";
+                }
+            }
+            CheckInvariants(state, border, state.uncoveredCount > 0 || state.gameOver);
+            if (HasFatalFailure()) {
+                ADD_FAILURE() << "game " << game << " move " << move << "\n"
+                              << DumpMinefield(state);
+                return;
+            }
+        }
+        if (!state.gameOver) continue;
+        (state.struckColumn == 0 ? sweeps : struck)++;
+        ASSERT_GE(state.lastScore, 0.0f);
+        ASSERT_LE(state.lastScore, 100.0f);
+        if (state.struckColumn == 0) ASSERT_EQ(state.lastScore, 100.0f);
+    }
+    EXPECT_GT(sweeps, 0);
+    EXPECT_GT(struck, 0);
+}
+
+}  // namespace
+}  // namespace zendrix
