@@ -1,0 +1,187 @@
+// The demonstration: a timed walk through a game on a fixed minefield, driven by the main window's
+// display timer. It makes real moves through the ordinary moves and hands the board back at its
+// end.
+#include "demonstration/demonstration_script.h"
+#include "mainwindow/mine_board.h"
+
+namespace zendrix {
+
+namespace {
+constexpr int kVisibleStepInterval = 2000;
+constexpr int kFastStepInterval = 1;
+constexpr int kRedMarker = 4;
+constexpr int kYellowMarker = 6;
+}  // namespace
+
+void MineBoard::StartDemonstrationBoard() {
+    for (const Square& mine : kDemonstrationMines) {
+        game_.mineMap(mine.column, mine.row, mine.level) = -1;
+    }
+    RunDemonstrationStep(0);
+    SetTimer(Timer::tmrDisplayScreen, true);
+    ReadDataFile();
+    view_.ShowBestTimes(game_.sizeCode, game_.densityCode);
+}
+
+void MineBoard::ReadDataFile() {
+    // Reading replaces the table and the colours, so save what changed since the last read first.
+    SaveIfChanged();
+    const DataFileReport report = dataFile_.ReadBestScores(bestScores_, colours_);
+    bestScoresChanged_ = false;
+    if (report.NeedsAttention()) {
+        view_.ShowMessage("3D-Zendrix data file", report.message, DialogueIcon::kWarning);
+    }
+    // The marker colour read from the file is the one to put back when the run ends.
+    savedMarkerColor_ = colours_.MarkerColour();
+    view_.ColoursReadFromFile();
+    bestScoresChanged_ = true;  // the colour list rebuild counts as a change
+    form_resize();
+}
+
+void MineBoard::PlacePointer(int x, int y, int z) {
+    view_.MoveCursorImage(ProjectPoint(geometry_, game_.rowCount, x + 0.5, y + 0.5, z));
+}
+
+void MineBoard::SetDemonstrationMarker(int paletteIndex) {
+    colours_.itemColor[kItemMarkers] = static_cast<int16_t>(paletteIndex);
+}
+
+void MineBoard::RunDemonstrationStep(int argument) {
+    ++demoStep_;
+    if (argument == 0) demoStep_ = 0;
+    if (argument == kStopDemonstration) demoStep_ = kFinalDemonstrationStep;
+    Play moves = Moves();
+    const std::string caption = DemonstrationCaption(demoStep_);
+    switch (demoStep_) {
+        case 0:
+            game_.reachLevel = 3;
+            game_.uncoveredCount = 1;
+            game_.safeSquareCount = 92;
+            PlacePointer(4, 4, 2);
+            SetVisible(Control::imgCursor, true);
+            savedMarkerColor_ = colours_.MarkerColour();
+            SetText(Control::lblMoveDescription, caption);
+            break;
+        case 2:
+            moves.UncoverSquare(4, 4, 2);
+            --game_.uncoveredCount;
+            PlacePointer(5, 3, 1);
+            SetText(Control::lblMoveDescription, caption);
+            break;
+        case 3:
+            SetDemonstrationMarker(kRedMarker);
+            PlacePointer(6, 4, 1);
+            SetText(Control::lblMoveDescription, caption);
+            moves.ToggleMark(6, 4, 1);
+            break;
+        case 4:
+            PlacePointer(6, 1, 3);
+            SetText(Control::lblMoveDescription, caption);
+            break;
+        case 5:
+            SetDemonstrationMarker(kYellowMarker);
+            moves.ToggleMark(7, 1, 3);
+            moves.ToggleMark(7, 1, 2);
+            moves.ToggleMark(7, 2, 3);
+            moves.ToggleMark(7, 2, 2);
+            SetText(Control::lblMoveDescription, caption);
+            PlacePointer(7, 2, 2);
+            break;
+        case 6:
+            PlacePointer(3, 3, 2);
+            SetText(Control::lblMoveDescription, caption);
+            break;
+        case 7:
+            SetDemonstrationMarker(kRedMarker);
+            PlacePointer(2, 2, 2);
+            SetText(Control::lblMoveDescription, caption);
+            moves.ToggleMark(2, 2, 2);
+            break;
+        case 8:
+            PlacePointer(3, 1, 2);
+            SetText(Control::lblMoveDescription, caption);
+            break;
+        case 9:
+            SetText(Control::lblMoveDescription, caption);
+            moves.UncoverAround(3, 1, 2);
+            break;
+        case 10:
+            SetText(Control::lblMoveDescription, caption);
+            PlacePointer(2, 1, 2);
+            moves.UncoverAround(2, 1, 2);
+            break;
+        case 11:
+            SetText(Control::lblMoveDescription, caption);
+            PlacePointer(2, 2, 2);
+            moves.ToggleMark(2, 2, 2);
+            break;
+        case 12:
+            moves.UncoverSquare(2, 2, 2);
+            SetText(Control::lblMoveDescription, caption);
+            break;
+        case kFinalDemonstrationStep:
+            FinishDemonstration();
+            break;
+        default:
+            break;
+    }
+    view_.BoardChanged();
+}
+
+void MineBoard::FinishDemonstration() {
+    SetTimer(Timer::tmrDisplayScreen, false);
+    SetVisible(Control::imgCursor, false);
+    colours_.itemColor[kItemMarkers] = static_cast<int16_t>(savedMarkerColor_);
+    colours_.CheckMarkerOf(savedMarkerColor_);
+    view_.MenuChecksChanged();
+    SetVisible(Control::cmdNewMinefield, true);
+    SetVisible(Control::cmdFreeze, false);
+    SetVisible(Control::cmdCancelDisplay, false);
+    SetVisible(Control::cmdReplay, false);
+    SetVisible(Control::lblDisplay, false);
+    game_.demonstrationMode = false;
+    SetVisible(Control::lblMoveDescription, false);
+}
+
+void MineBoard::ReplayButton() {
+    geometry_.boardTop = 900;
+    game_.demonstrationMode = true;
+    game_.demoNumber = 0;
+    game_.sizeCode = 1;
+    game_.densityCode = 2;
+    SetVisible(Control::lblDisplay, false);
+    DensityCommand(1);
+    ReachCommand(2);
+    SizeCommand(0);
+    StartNewGame();
+    ShowTitle();
+    SetText(Control::cmdFreeze, kFreezeCaption);
+    SetVisible(Control::cmdFreeze, true);
+    SetVisible(Control::cmdCancelDisplay, true);
+    SetVisible(Control::cmdReplay, true);
+    SetVisible(Control::lblDisplay, true);
+    SetTimer(Timer::tmrDisplayScreen, true, kVisibleStepInterval);
+    view_.FocusFreezeButton();
+}
+
+void MineBoard::ShowDemonstrationCommand() {
+    SetVisible(Control::lblMoveDescription, true);
+    ReplayButton();
+}
+
+void MineBoard::FreezeButton() {
+    if (Text(Control::cmdFreeze) != kContinueCaption) {
+        SetText(Control::cmdFreeze, kContinueCaption);
+        SetTimer(Timer::tmrDisplayScreen, false);
+    } else {
+        SetText(Control::cmdFreeze, kFreezeCaption);
+        SetTimer(Timer::tmrDisplayScreen, true);
+    }
+}
+
+void MineBoard::CancelDisplayButton() {
+    SetTimer(Timer::tmrDisplayScreen, false);
+    SetTimer(Timer::tmrDisplayScreen, true, kFastStepInterval);
+}
+
+}  // namespace zendrix

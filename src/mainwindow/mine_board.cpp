@@ -1,0 +1,257 @@
+// Start-up, commands, new games, labels, clock and the end-of-game dialogue of the main window.
+#include "mainwindow/mine_board.h"
+
+#include "demonstration/demonstration_script.h"
+#include "game/placement.h"
+#include "scores/score.h"
+
+namespace zendrix {
+
+namespace {
+constexpr int kClockInterval = 1000;
+constexpr int kBestScoreDelay = 1000;
+}  // namespace
+
+MineBoard::MineBoard(MineBoardView& view, DataFile dataFile)
+    : view_(view), dataFile_(std::move(dataFile)) {
+    game_.columnCount = 0;  // no field exists until the first game
+}
+
+BoardPainter MineBoard::Painter() {
+    return BoardPainter(view_.BoardCanvas(), game_, colours_, geometry_);
+}
+
+void MineBoard::SetText(Control control, const std::string& text) {
+    text_[static_cast<size_t>(control)] = text;
+    view_.SetText(control, text);
+}
+
+void MineBoard::SetVisible(Control control, bool visible) {
+    visible_[static_cast<size_t>(control)] = visible;
+    view_.SetVisible(control, visible);
+}
+
+void MineBoard::SetTimer(Timer timer, bool enabled, std::optional<int> intervalMs) {
+    const auto index = static_cast<size_t>(timer);
+    timerEnabled_[index] = enabled;
+    if (intervalMs) timerInterval_[index] = *intervalMs;
+    view_.SetTimer(timer, enabled, timerInterval_[index]);
+}
+
+void MineBoard::Load() {
+    game_.useDemoMinefields = false;
+    randomChecked_ = true;
+    demoChecked_ = false;
+    game_.levelCount = 3;
+    geometry_.rowShift = 0.8;
+    geometry_.rowRise = 0.5f;
+    geometry_.boardTop = 900;
+    game_.demonstrationMode = true;
+    game_.demoNumber = 0;
+    game_.sizeCode = 1;
+    game_.densityCode = 2;
+    ShowTitle();
+    DensityCommand(1);
+    ReachCommand(2);
+    SizeCommand(0);
+    StartNewGame();
+}
+
+void MineBoard::ShowTitle() {
+    SetText(Control::lblTitle, kProgramTitle);
+    SetVisible(Control::lblCopyright, true);
+    SetVisible(Control::lblTitle, true);
+}
+
+void MineBoard::StopDemonstrationIfShown() {
+    if (IsVisible(Control::lblDisplay)) RunDemonstrationStep(kStopDemonstration);
+}
+
+void MineBoard::SettingCommand() {
+    StopDemonstrationIfShown();
+    if (!game_.demonstrationMode) NewMinefieldButton();
+    view_.ShowBestTimes(game_.sizeCode, game_.densityCode);
+}
+
+void MineBoard::SizeCommand(int index) {
+    sizeChecked_.fill(false);
+    sizeChecked_[static_cast<size_t>(index)] = true;
+    view_.MenuChecksChanged();
+    game_.SetSize(index);
+    SettingCommand();
+}
+
+void MineBoard::DensityCommand(int index) {
+    densityChecked_.fill(false);
+    densityChecked_[static_cast<size_t>(index)] = true;
+    view_.MenuChecksChanged();
+    game_.SetDensity(index);
+    SettingCommand();
+}
+
+void MineBoard::ReachCommand(int index) {
+    reachChecked_.fill(false);
+    reachChecked_[static_cast<size_t>(index)] = true;
+    view_.MenuChecksChanged();
+    game_.reachLevel = static_cast<int16_t>(index + 1);
+    if (index == 0) game_.reach6Used = true;
+    if (game_.reachLevel == 2) game_.reach18Used = true;
+    if (game_.columnCount > 0) {
+        Moves().RecountReach();
+        view_.BoardChanged();
+    }
+    ShowMineInfo();
+}
+
+void MineBoard::RandomMinefieldsCommand() {
+    StopDemonstrationIfShown();
+    game_.useDemoMinefields = false;
+    SetVisible(Control::lblDemoMinefield, false);
+    randomChecked_ = true;
+    demoChecked_ = false;
+    view_.MenuChecksChanged();
+    StartNewGame();
+}
+
+void MineBoard::DemoMinefieldsCommand() {
+    StopDemonstrationIfShown();
+    game_.useDemoMinefields = true;
+    randomChecked_ = false;
+    demoChecked_ = true;
+    view_.MenuChecksChanged();
+    StartNewGame();
+}
+
+void MineBoard::NewMinefieldButton() {
+    if (game_.useDemoMinefields) {
+        DemoMinefieldsCommand();
+    } else {
+        RandomMinefieldsCommand();
+    }
+}
+
+void MineBoard::MarkerColourCommand(int menuIndex) {
+    colours_.SetMarkerColourCommand(menuIndex);
+    bestScoresChanged_ = true;
+    view_.MenuChecksChanged();
+}
+
+void MineBoard::UseDefaultColours() {
+    colours_.UseDefaultColours();
+    bestScoresChanged_ = true;
+    view_.MenuChecksChanged();
+    form_resize();
+}
+
+void MineBoard::StartNewGame() {
+    if (!game_.demonstrationMode) {
+        SetVisible(Control::lblTitle, false);
+        SetVisible(Control::lblCopyright, false);
+        geometry_.boardTop = 50;
+        if (game_.useDemoMinefields) game_.demoNumber = NextDemoNumber(game_.demoNumber);
+    }
+    // A dialogue still pending for the game being abandoned would report this game's state.
+    SetTimer(Timer::clkBestScoreDelay, false);
+    game_.ResetForNewGame();
+    BoardPainter painter = Painter();
+    painter.ClearBoard();
+    view_.ApplyStatusLayout(LayoutBoard(geometry_, game_.columnCount, game_.rowCount));
+    painter.DrawMinefieldBase();
+    painter.DrawGrid();
+    view_.BoardChanged();
+    startclock();
+    ShowMineInfo();
+    ShowMineCounts();
+    if (game_.demonstrationMode) StartDemonstrationBoard();
+}
+
+void MineBoard::ShowMineInfo() {
+    SetText(Control::lblMineInfo, MineInfoText(game_));
+    if (game_.useDemoMinefields) {
+        SetText(Control::lblDemoMinefield, DemoMinefieldText(game_));
+        if (!game_.demonstrationMode) SetVisible(Control::lblDemoMinefield, true);
+    }
+}
+
+void MineBoard::ShowMineCounts() {
+    SetText(Control::lblMineDetectionInfo, MineCountsText(game_));
+}
+
+void MineBoard::startclock() {
+    SetTimer(Timer::clock, true, kClockInterval);
+    game_.elapsedSeconds = 0;
+    displayclock();
+}
+
+void MineBoard::displayclock() {
+    SetText(Control::clockdisplay, ClockText(game_.elapsedSeconds));
+}
+
+void MineBoard::ClockTick() {
+    if (!TimerEnabled(Timer::clock)) return;
+    game_.elapsedSeconds += 1;
+    displayclock();
+}
+
+void MineBoard::BoardPress(MouseButton button, std::optional<Square> hit) {
+    if (game_.gameOver) return;
+    Moves().BoardPress(button, hit);
+    view_.BoardChanged();
+}
+
+void MineBoard::PaintSquare(const Square& square, Rgb colour) {
+    Painter().PaintSquare(square, colour);
+}
+
+void MineBoard::DrawGrid() {
+    Painter().DrawGrid();
+}
+
+void MineBoard::ShowMines(const Square& struck) {
+    Painter().ShowMines(struck.column, struck.row, struck.level);
+}
+
+void MineBoard::GameEnded() {
+    SetTimer(Timer::clock, false);  // the score stops the clock
+    if (!IsVisible(Control::lblCopyright)) {
+        SetTimer(Timer::clkBestScoreDelay, true, kBestScoreDelay);
+    }
+}
+
+void MineBoard::BestScoreDelayTick() {
+    if (!TimerEnabled(Timer::clkBestScoreDelay)) return;
+    SetTimer(Timer::clkBestScoreDelay, false);
+    const double adjusted =
+        AdjustedScore(game_.lastScore, game_.elapsedSeconds, game_.reach6Used, game_.reach18Used);
+    const double fifth = bestScores_.GetBestScore(game_.sizeCode, game_.densityCode);
+    const EndOfGameDialogue dialogue =
+        EndOfGameFor(game_.struckColumn > 0, game_.lastScore, adjusted, fifth);
+    if (dialogue.kind == DialogueKind::kMessage) {
+        view_.ShowMessage(dialogue.title, dialogue.text, dialogue.icon);
+        return;
+    }
+    const std::string answer =
+        SanitiseName(view_.AskName(dialogue.title, dialogue.text, lastBestName_));
+    if (answer.empty()) return;
+    lastBestName_ = TruncateName(answer);
+    bestScores_.newbestscore(lastBestName_, game_.sizeCode, game_.densityCode,
+                             GameResult{game_.lastScore, game_.elapsedSeconds, game_.reach6Used,
+                                        game_.reach18Used, game_.useDemoMinefields});
+    bestScoresChanged_ = true;
+    view_.ShowBestTimes(game_.sizeCode, game_.densityCode);
+}
+
+void MineBoard::form_resize() {
+    if (auto layout = Painter().form_resize()) view_.ApplyStatusLayout(*layout);
+    view_.BoardChanged();
+}
+
+void MineBoard::SaveIfChanged() {
+    if (!bestScoresChanged_) return;
+    const DataFileReport report = dataFile_.WriteBestScores(bestScores_, colours_);
+    if (report.NeedsAttention()) {
+        view_.ShowMessage("3D-Zendrix data file", report.message, DialogueIcon::kWarning);
+    }
+}
+
+}  // namespace zendrix

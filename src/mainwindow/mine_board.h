@@ -1,0 +1,177 @@
+// The main window's game control without a window: start-up, the menu commands, the start of every
+// game, the status labels, the game clock, the end-of-game dialogue and the demonstration. The Qt
+// window implements MineBoardView and forwards its events here.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "board/layout.h"
+#include "board/painter.h"
+#include "colours/colour_model.h"
+#include "game/minefield.h"
+#include "game/moves.h"
+#include "mainwindow/board_texts.h"
+#include "platform/canvas.h"
+#include "platform/random_source.h"
+#include "scores/best_scores.h"
+#include "scores/data_file.h"
+
+namespace zendrix {
+
+// Controls of the main window whose text or visibility the game sets.
+enum class Control {
+    lblMineInfo,
+    lblMineDetectionInfo,
+    clockdisplay,
+    lblTitle,
+    lblCopyright,
+    lblDemoMinefield,
+    cmdNewMinefield,
+    lblDisplay,
+    lblMoveDescription,
+    imgCursor,
+    cmdFreeze,
+    cmdCancelDisplay,
+    cmdReplay,
+    kCount
+};
+
+enum class Timer { clock, clkBestScoreDelay, tmrDisplayScreen, kCount };
+
+class MineBoardView {
+  public:
+    virtual ~MineBoardView() = default;
+    virtual void SetText(Control control, const std::string& text) = 0;
+    virtual void SetVisible(Control control, bool visible) = 0;
+    virtual void SetTimer(Timer timer, bool enabled, int intervalMs) = 0;
+    // The surface the board is drawn on; valid until the next resize.
+    virtual Canvas& BoardCanvas() = 0;
+    // Something was drawn: show the kept picture again.
+    virtual void BoardChanged() = 0;
+    virtual void ApplyStatusLayout(const StatusLayout& layout) = 0;
+    // Top-left of the pointer picture, in twips.
+    virtual void MoveCursorImage(PointF topLeft) = 0;
+    // The check marks of the menus changed (read them from the MineBoard).
+    virtual void MenuChecksChanged() = 0;
+    virtual void ShowMessage(const std::string& title, const std::string& text,
+                             DialogueIcon icon) = 0;
+    // A modal name prompt; the empty text for Cancel.
+    virtual std::string AskName(const std::string& title, const std::string& prompt,
+                                const std::string& defaultText) = 0;
+    // The best-scores window shows this combination (visible or not).
+    virtual void ShowBestTimes(int size, int density) = 0;
+    // The data file has just been read: rebuild the colour list and the changeable captions.
+    virtual void ColoursReadFromFile() = 0;
+    virtual void FocusFreezeButton() = 0;
+};
+
+class MineBoard : private MoveObserver {
+  public:
+    MineBoard(MineBoardView& view, DataFile dataFile = DataFile{});
+
+    // Start-up, after the window is shown.
+    void Load();
+
+    // Menu commands and buttons.
+    void SizeCommand(int index);
+    void DensityCommand(int index);
+    void ReachCommand(int index);
+    void RandomMinefieldsCommand();
+    void DemoMinefieldsCommand();
+    void NewMinefieldButton();
+    void MarkerColourCommand(int menuIndex);
+    void UseDefaultColours();
+    void ShowDemonstrationCommand();
+    void ReplayButton();
+    void FreezeButton();
+    void CancelDisplayButton();
+
+    // Board and timers.
+    void BoardPress(MouseButton button, std::optional<Square> hit);
+    void ClockTick();
+    void BestScoreDelayTick();
+    void DisplayScreenTick() { RunDemonstrationStep(1); }
+    // The whole-board redraw after a resize or a colour change.
+    void form_resize();
+
+    // Writes the data file when anything changed since it was read; reports trouble.
+    void SaveIfChanged();
+
+    void StartNewGame();
+    void RunDemonstrationStep(int argument);
+
+    // State the window reads.
+    GameState& game() { return game_; }
+    ColourModel& colours() { return colours_; }
+    BoardGeometry& geometry() { return geometry_; }
+    BestScoreTable& bestScores() { return bestScores_; }
+    bool& bestScoresChanged() { return bestScoresChanged_; }
+    DataFile& dataFile() { return dataFile_; }
+    bool IsVisible(Control control) const { return visible_[static_cast<size_t>(control)]; }
+    const std::string& Text(Control control) const { return text_[static_cast<size_t>(control)]; }
+    bool TimerEnabled(Timer timer) const { return timerEnabled_[static_cast<size_t>(timer)]; }
+    int TimerInterval(Timer timer) const { return timerInterval_[static_cast<size_t>(timer)]; }
+    const std::array<bool, 3>& sizeChecked() const { return sizeChecked_; }
+    const std::array<bool, 5>& densityChecked() const { return densityChecked_; }
+    const std::array<bool, 3>& reachChecked() const { return reachChecked_; }
+    bool randomChecked() const { return randomChecked_; }
+    bool demoChecked() const { return demoChecked_; }
+    const std::string& lastBestName() const { return lastBestName_; }
+
+  private:
+    // MoveObserver: the moves report, the board draws.
+    void PaintSquare(const Square& square, Rgb colour) override;
+    void DrawGrid() override;
+    void ShowMines(const Square& struck) override;
+    void MineCountsChanged() override { ShowMineCounts(); }
+    void GameEnded() override;
+
+    BoardPainter Painter();
+    Play Moves() { return Play(game_, colours_, random_, *this); }
+
+    void SetText(Control control, const std::string& text);
+    void SetVisible(Control control, bool visible);
+    void SetTimer(Timer timer, bool enabled, std::optional<int> intervalMs = std::nullopt);
+
+    void ShowMineInfo();
+    void ShowMineCounts();
+    void ShowTitle();
+    void startclock();
+    void displayclock();
+    void StopDemonstrationIfShown();
+    // Size and density commands share everything but the setting they change.
+    void SettingCommand();
+
+    void StartDemonstrationBoard();
+    void ReadDataFile();
+    void PlacePointer(int x, int y, int z);
+    void SetDemonstrationMarker(int paletteIndex);
+    void FinishDemonstration();
+
+    MineBoardView& view_;
+    DataFile dataFile_;
+    GameState game_;
+    BoardGeometry geometry_;
+    ColourModel colours_;
+    BestScoreTable bestScores_;
+    bool bestScoresChanged_ = false;
+    StandardRandomSource random_;
+    std::string lastBestName_;
+
+    std::array<bool, static_cast<size_t>(Control::kCount)> visible_{};
+    std::array<std::string, static_cast<size_t>(Control::kCount)> text_{};
+    std::array<bool, static_cast<size_t>(Timer::kCount)> timerEnabled_{};
+    std::array<int, static_cast<size_t>(Timer::kCount)> timerInterval_{0, 1000, 1};
+    std::array<bool, 3> sizeChecked_{};
+    std::array<bool, 5> densityChecked_{};
+    std::array<bool, 3> reachChecked_{};
+    bool randomChecked_ = false;
+    bool demoChecked_ = false;
+
+    int demoStep_ = 0;
+    int savedMarkerColor_ = 0;
+};
+
+}  // namespace zendrix
