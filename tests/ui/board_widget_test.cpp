@@ -1,0 +1,151 @@
+// The board widget: resizing lays out and redraws, paint only shows the kept image, and a press
+// reports the square under it.
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "board/board_widget.h"
+#include "board/sample_game.h"
+
+using namespace zendrix;
+
+class BoardWidgetTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void resizeLaysOutAndRedraws();
+    void pressReportsTheSquareAndButton_data();
+    void pressReportsTheSquareAndButton();
+    void paintShowsTheKeptImage();
+    void zeroWidthHitsNothing();
+};
+
+namespace {
+
+struct Board {
+    GameState state;
+    ColourModel colours;
+    BoardGeometry geometry;
+    BoardWidget widget{state, colours, geometry};
+
+    Board() {
+        SampleGameOptions options;
+        options.sizeIndex = 1;
+        state = MakeSampleGame(options);
+        geometry.boardTop = 50;
+    }
+    // The logical pixel at the centre of a square, from the game's own projection.
+    QPoint Centre(int x, int y, int z) const {
+        PointF p = ProjectPoint(geometry, state.rowCount, x + 0.5, y + 0.5, z);
+        return QPoint(static_cast<int>(p.x / kTwipsPerPixel),
+                      static_cast<int>(p.y / kTwipsPerPixel));
+    }
+};
+
+}  // namespace
+
+void BoardWidgetTest::resizeLaysOutAndRedraws() {
+    Board board;
+    QSignalSpy layouts(&board.widget, &BoardWidget::layoutApplied);
+    board.widget.resize(613, 448);
+    board.widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&board.widget));
+
+    QVERIFY(!layouts.isEmpty());
+    const auto layout = layouts.last().at(0).value<StatusLayout>();
+    QCOMPARE(*layout.cmdNewMinefield.left, 9195.0 - 1100);
+    QCOMPARE(*layout.clockdisplay.top, 6720.0 - 300);
+    QCOMPARE(board.geometry.scaleWidth, 9195.0);
+    QCOMPARE(board.geometry.scaleHeight, 6720.0);
+    QCOMPARE(board.geometry.boardLeft, 869);
+    const qreal ratio = board.widget.devicePixelRatioF();
+    QCOMPARE(board.widget.image().devicePixelRatio(), ratio);
+    QCOMPARE(board.widget.image().size(), QSize(613, 448) * ratio);
+
+    // A wider window moves the board and its controls.
+    board.widget.resize(900, 448);
+    QCOMPARE(layouts.last().at(0).value<StatusLayout>().cmdNewMinefield.left, 900 * 15.0 - 1100);
+    QVERIFY(board.geometry.boardLeft > 869);
+    QCOMPARE(board.widget.image().size(), QSize(900, 448) * ratio);
+
+    // redraw() picks up a changed board.
+    const QPoint centre = board.Centre(6, 3, 2) * ratio;
+    board.state.markMap(6, 3, 2) = 9;
+    board.widget.redraw();
+    QCOMPARE(board.widget.image().pixelColor(centre.x() - 3, centre.y()), QColor(220, 100, 220));
+}
+
+void BoardWidgetTest::pressReportsTheSquareAndButton_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("expectedButton");
+    QTest::addRow("left") << int(Qt::LeftButton) << int(MouseButton::Left);
+    QTest::addRow("right") << int(Qt::RightButton) << int(MouseButton::Right);
+    QTest::addRow("middle") << int(Qt::MiddleButton) << int(MouseButton::Other);
+}
+
+void BoardWidgetTest::pressReportsTheSquareAndButton() {
+    QFETCH(int, button);
+    QFETCH(int, expectedButton);
+    Board board;
+    board.widget.resize(613, 448);
+    board.widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&board.widget));
+    QSignalSpy presses(&board.widget, &BoardWidget::squarePressed);
+
+    const Square squares[] = {{1, 1, 1}, {12, 6, 3}, {7, 4, 2}};
+    for (const Square& s : squares) {
+        QTest::mousePress(&board.widget, Qt::MouseButton(button), {},
+                          board.Centre(s.column, s.row, s.level));
+        QCOMPARE(presses.size(), 1);
+        QCOMPARE(presses.first().at(0).value<MouseButton>(), MouseButton(expectedButton));
+        QCOMPARE(presses.first().at(1).value<std::optional<Square>>(), std::optional(s));
+        presses.clear();
+    }
+    // Between the levels, and beside the board.
+    PointF gap = ProjectPoint(board.geometry, board.state.rowCount, 3.5, 1, 1);
+    QTest::mousePress(&board.widget, Qt::MouseButton(button), {},
+                      QPoint(static_cast<int>(gap.x / 15), static_cast<int>(gap.y / 15) + 8));
+    QTest::mousePress(&board.widget, Qt::MouseButton(button), {}, QPoint(3, 200));
+    QCOMPARE(presses.size(), 2);
+    for (const auto& press : presses) {
+        QCOMPARE(press.at(1).value<std::optional<Square>>(), std::nullopt);
+    }
+}
+
+void BoardWidgetTest::paintShowsTheKeptImage() {
+    Board board;
+    board.widget.resize(613, 448);
+    board.widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&board.widget));
+    const QImage shown = board.widget.grab().toImage();
+    const QImage& kept = board.widget.image();
+    QCOMPARE(shown.size(), kept.size());
+    QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), kept);
+
+    // Drawing on the canvas shows only after a repaint; nothing is drawn from the game state.
+    board.state.squareState.Fill(0);
+    board.widget.update();
+    QCOMPARE(board.widget.grab().toImage().convertToFormat(QImage::Format_RGB32), kept);
+}
+
+void BoardWidgetTest::zeroWidthHitsNothing() {
+    QWidget parent;  // outlives the board, which leaves it when destroyed
+    Board board;
+    parent.resize(613, 448);
+    board.widget.setParent(&parent);
+    board.widget.setGeometry(0, 0, 0, 448);
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    QCOMPARE(board.geometry.scaleWidth, 0.0);
+    QCOMPARE(board.geometry.cellSize, 0.0f);
+
+    QSignalSpy presses(&board.widget, &BoardWidget::squarePressed);
+    QTest::mousePress(&board.widget, Qt::LeftButton, {}, QPoint(0, 100));
+    QCOMPARE(presses.size(), 1);
+    QCOMPARE(presses.first().at(1).value<std::optional<Square>>(), std::nullopt);
+
+    board.widget.setGeometry(0, 0, 613, 448);
+    QVERIFY(board.geometry.cellSize > 0);
+}
+
+QTEST_MAIN(BoardWidgetTest)
+#include "board_widget_test.moc"
