@@ -32,18 +32,23 @@ void CheckInvariants(const GameState& state, const SquareArray& borderState, boo
                 }
                 const bool covered = state.IsCovered(c, r, l);
                 if (!covered) ++uncovered;
-                if (state.markMap(c, r, l) != 0)
+                if (state.markMap(c, r, l) != 0) {
                     ASSERT_TRUE(covered) << "mark on an uncovered square";
+                }
                 if (state.IsMine(c, r, l)) {
                     ++mines;
                     ASSERT_TRUE(covered) << "uncovered square holds a mine";
                 }
-                if (!covered) ASSERT_EQ(state.squareState(c, r, l), state.MinesInReach(c, r, l));
+                if (!covered) {
+                    ASSERT_EQ(state.squareState(c, r, l), state.MinesInReach(c, r, l));
+                }
             }
         }
     }
     ASSERT_EQ(uncovered, state.uncoveredCount);
-    if (minesPlaced) ASSERT_EQ(mines, state.mineCount);
+    if (minesPlaced) {
+        ASSERT_EQ(mines, state.mineCount);
+    }
 }
 
 TEST(Soak, ThousandsOfRandomGamesKeepTheFieldConsistent) {
@@ -98,7 +103,9 @@ TEST(Soak, ThousandsOfRandomGamesKeepTheFieldConsistent) {
         (state.struckColumn == 0 ? sweeps : struck)++;
         ASSERT_GE(state.lastScore, 0.0f);
         ASSERT_LE(state.lastScore, 100.0f);
-        if (state.struckColumn == 0) ASSERT_EQ(state.lastScore, 100.0f);
+        if (state.struckColumn == 0) {
+            ASSERT_EQ(state.lastScore, 100.0f);
+        }
     }
     EXPECT_GT(sweeps, 0);
     EXPECT_GT(struck, 0);

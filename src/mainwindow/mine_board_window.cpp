@@ -1,0 +1,479 @@
+// The main window frmMineBoard.
+#include "mainwindow/mine_board_window.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QInputDialog>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QWindowStateChangeEvent>
+
+#include "board/board_widget.h"
+#include "help/help_text.h"
+#include "help/help_window.h"
+#include "mainwindow/wrap_button_widget.h"
+
+namespace zendrix {
+
+namespace {
+
+constexpr int kClientWidthTwips = 9195;
+constexpr int kClientHeightTwips = 6720;
+
+int Px(double twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+QString ToQt(const std::string& text) {
+    return QString::fromStdString(WithLineFeeds(text));
+}
+
+QColor ToQColor(Rgb c) {
+    return QColor(c.red, c.green, c.blue);
+}
+
+const QColor kLightBlue(192, 192, 255);
+
+QFont DialogFont(double points, bool bold) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// A label with plain text (names must never be read as markup), a background and text colour.
+QLabel* MakeLabel(QWidget* parent, const char* name, QRect twips, QColor background, QColor text,
+                  double points, bool bold, Qt::Alignment alignment) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    label->setPalette(palette);
+    label->setFont(DialogFont(points, bold));
+    label->setAlignment(alignment);
+    label->setGeometry(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height()));
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect twips) {
+    auto* button = new WrapButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height()));
+    return button;
+}
+
+// Status labels keep their size, but the platform's sans-serif face is wider than the one the
+// layout was made for: step the font down (never below 6.5 points) until every line fits the part
+// of the label inside the window.
+void FitFontToLabel(QLabel* label, double points) {
+    QFont font = label->font();
+    const int available = std::min(label->width(), label->parentWidget()->width() - label->x()) - 2;
+    const QStringList lines = label->text().split('\n');
+    for (double size = points; size >= 6.5; size -= 0.25) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (const QString& line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        if (widest <= available) break;
+    }
+    label->setFont(font);
+}
+
+}  // namespace
+
+QPixmap DemonstrationPointer() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath arrow;
+    arrow.moveTo(0.5, 0.5);
+    arrow.lineTo(0.5, 17);
+    arrow.lineTo(4.5, 13);
+    arrow.lineTo(7.5, 20);
+    arrow.lineTo(10, 19);
+    arrow.lineTo(7, 12.5);
+    arrow.lineTo(12.5, 12.5);
+    arrow.closeSubpath();
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    painter.drawPath(arrow);
+    // The hourglass: two triangles between two bars.
+    const QRectF glass(15, 14, 10, 14);
+    painter.setBrush(Qt::white);
+    QPolygonF body;
+    body << QPointF(glass.left() + 1, glass.top() + 1)
+         << QPointF(glass.right() - 1, glass.top() + 1) << glass.center()
+         << QPointF(glass.right() - 1, glass.bottom() - 1)
+         << QPointF(glass.left() + 1, glass.bottom() - 1) << glass.center();
+    painter.drawPolygon(body);
+    painter.setBrush(QColor(200, 160, 60));
+    QPolygonF sand;
+    sand << QPointF(glass.center().x() - 3, glass.bottom() - 2)
+         << QPointF(glass.center().x() + 3, glass.bottom() - 2)
+         << QPointF(glass.center().x(), glass.center().y() + 2);
+    painter.drawPolygon(sand);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawLine(QPointF(glass.left(), glass.top()), QPointF(glass.right(), glass.top()));
+    painter.drawLine(QPointF(glass.left(), glass.bottom()), QPointF(glass.right(), glass.bottom()));
+    return pixmap;
+}
+
+MineBoardWindow::MineBoardWindow(DataFile dataFile, QWidget* parent)
+    : QMainWindow(parent), board_(*this, std::move(dataFile)) {
+    setObjectName("frmMineBoard");
+    setWindowTitle(kWindowCaption);
+    boardWidget_ = new BoardWidget(board_.game(), board_.colours(), board_.geometry(), this);
+    boardWidget_->setObjectName("board");
+    setCentralWidget(boardWidget_);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    BuildControls();
+    BuildTimers();
+    BuildMenus();
+    windows_.help = new HelpWindow(this);
+    connect(boardWidget_, &BoardWidget::layoutApplied, this,
+            [this](const StatusLayout& layout) { ApplyStatusLayout(layout); });
+    connect(boardWidget_, &BoardWidget::squarePressed, this,
+            [this](MouseButton button, std::optional<Square> square) {
+                board_.BoardPress(button, square);
+            });
+    resize(Px(kClientWidthTwips), Px(kClientHeightTwips) + menuBar()->sizeHint().height());
+}
+
+MineBoardWindow::~MineBoardWindow() = default;
+
+void MineBoardWindow::start() {
+    show();
+    board_.Load();
+}
+
+void MineBoardWindow::BuildControls() {
+    QWidget* parent = boardWidget_;
+    const QColor statusBlue(0, 0, 192), titleBlue(50, 50, 255);
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
+    const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
+    auto set = [this](Control c, QWidget* w) { controls_[static_cast<size_t>(c)] = w; };
+
+    set(Control::lblMineInfo, MakeLabel(parent, "lblMineInfo", {100, 6020, 4575, 615}, Qt::white,
+                                        statusBlue, 8.25, true, left));
+    set(Control::lblMineDetectionInfo,
+        MakeLabel(parent, "lblMineDetectionInfo", {6045, 6020, 3375, 615}, Qt::white, statusBlue,
+                  8.25, true, left));
+    set(Control::clockdisplay, MakeLabel(parent, "clockdisplay", {6045, 6420, 3375, 255}, Qt::white,
+                                         statusBlue, 8.25, true, left));
+    set(Control::lblTitle,
+        MakeLabel(parent, "lblTitle", {97, 0, 9015, 615}, Qt::white, titleBlue, 24, true, centre));
+    auto* copyright = MakeLabel(parent, "lblCopyright", {847, 600, 7455, 375}, Qt::white, titleBlue,
+                                10, true, centre);
+    copyright->setText(kCopyrightNotice);
+    set(Control::lblCopyright, copyright);
+    set(Control::lblDemoMinefield, MakeLabel(parent, "lblDemoMinefield", {3347, 6020, 2175, 200},
+                                             kLightBlue, QColor(50, 0, 150), 8.25, true, centre));
+    auto* newMinefield =
+        MakeButton(parent, "cmdNewMinefield", kNewMinefieldCaption, {8095, 5370, 975, 495});
+    QPalette buttonPalette = newMinefield->palette();
+    buttonPalette.setColor(QPalette::Button, kLightBlue);
+    newMinefield->setPalette(buttonPalette);
+    connect(newMinefield, &QPushButton::clicked, this, [this] { board_.NewMinefieldButton(); });
+    set(Control::cmdNewMinefield, newMinefield);
+
+    auto* display = MakeLabel(parent, "lblDisplay", {75, 960, 1680, 4575}, kLightBlue, Qt::black,
+                              9.75, true, centre);
+    display->setText(kDisplayCaption);
+    display->setWordWrap(true);
+    set(Control::lblDisplay, display);
+    auto* description = MakeLabel(parent, "lblMoveDescription", {90, 1800, 1650, 2175}, kLightBlue,
+                                  Qt::black, 8.25, false, left);
+    description->setWordWrap(true);
+    description->setText("Label1");
+    set(Control::lblMoveDescription, description);
+    auto* freeze = MakeButton(parent, "cmdFreeze", "Freeze", {480, 4080, 855, 375});
+    auto* replay = MakeButton(parent, "cmdReplay", "Replay", {480, 4560, 855, 375});
+    auto* cancel = MakeButton(parent, "cmdCancelDisplay", "Cancel", {480, 5040, 855, 375});
+    connect(freeze, &QPushButton::clicked, this, [this] { board_.FreezeButton(); });
+    connect(replay, &QPushButton::clicked, this, [this] { board_.ReplayButton(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { board_.CancelDisplayButton(); });
+    set(Control::cmdFreeze, freeze);
+    set(Control::cmdReplay, replay);
+    set(Control::cmdCancelDisplay, cancel);
+
+    auto* cursor = new QLabel(parent);
+    cursor->setObjectName("imgCursor");
+    cursor->setTextFormat(Qt::PlainText);
+    cursor->setPixmap(DemonstrationPointer());
+    cursor->resize(Px(480), Px(480));
+    cursor->setAttribute(Qt::WA_TransparentForMouseEvents);
+    cursor->setAccessibleName("Demonstration pointer");
+    set(Control::imgCursor, cursor);
+
+    for (QWidget* w : controls_) w->setVisible(false);
+    for (Control c : {Control::lblMineInfo, Control::lblMineDetectionInfo, Control::clockdisplay}) {
+        control(c)->setVisible(true);
+    }
+}
+
+void MineBoardWindow::BuildTimers() {
+    const char* names[] = {"clock", "clkBestScoreDelay", "tmrDisplayScreen"};
+    for (size_t i = 0; i < timers_.size(); ++i) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(names[i]);
+        timer->setTimerType(Qt::PreciseTimer);
+        timers_[i] = timer;
+    }
+    timer(Timer::tmrDisplayScreen)->setInterval(1);
+    timer(Timer::clkBestScoreDelay)->setInterval(1000);
+    connect(timer(Timer::clock), &QTimer::timeout, this, [this] { board_.ClockTick(); });
+    connect(timer(Timer::clkBestScoreDelay), &QTimer::timeout, this,
+            [this] { board_.BestScoreDelayTick(); });
+    connect(timer(Timer::tmrDisplayScreen), &QTimer::timeout, this,
+            [this] { board_.DisplayScreenTick(); });
+}
+
+void MineBoardWindow::BuildMenus() {
+    auto item = [this](QMenu* menu, const char* name, const char* caption,
+                       auto&& handler) -> QAction* {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    auto addSeparator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(name);
+    };
+
+    QMenu* file = menuBar()->addMenu("&File      ");
+    file->setObjectName("mFile");
+    addSeparator(file, "mmenuline2");
+    item(file, "mExit", "E&xit", [this] { close(); });
+
+    QMenu* game = menuBar()->addMenu("&Game     ");
+    game->setObjectName("mGame");
+    randomAction_ = item(game, "mNewGame", "Use R&andom Minefields",
+                         [this] { board_.RandomMinefieldsCommand(); });
+    randomAction_->setShortcut(Qt::Key_F1);
+    demoAction_ =
+        item(game, "mDemo", "Use D&emo Minefields", [this] { board_.DemoMinefieldsCommand(); });
+    demoAction_->setShortcut(Qt::Key_F2);
+    addSeparator(game, "mmenuline3");
+    QMenu* size = game->addMenu("Change Minefield &Size");
+    size->menuAction()->setObjectName("mChangeSize");
+    const char* sizes[] = {"&Small", "&Medium", "&Large"};
+    for (int i = 0; i < 3; ++i) {
+        sizeActions_[i] = item(size, ("mSize" + std::to_string(i)).c_str(), sizes[i],
+                               [this, i] { board_.SizeCommand(i); });
+    }
+    QMenu* density = game->addMenu("Change Mine &Density");
+    density->menuAction()->setObjectName("mMDensity");
+    const char* densities[] = {"  &2%", "  &4%", "  &8%", "&16%", "&32%"};
+    for (int i = 0; i < 5; ++i) {
+        densityActions_[i] = item(density, ("mminedensity" + std::to_string(i)).c_str(),
+                                  densities[i], [this, i] { board_.DensityCommand(i); });
+    }
+    QMenu* reach = game->addMenu("Change Mine &Reach");
+    reach->menuAction()->setObjectName("mMineExplosive");
+    const char* reaches[] = {"&Only 6 sides", "&Nearest 18 sides or edges",
+                             "&All 26 sides, edges or points"};
+    for (int i = 0; i < 3; ++i) {
+        reachActions_[i] = item(reach, ("mMineReachto" + std::to_string(i)).c_str(), reaches[i],
+                                [this, i] { board_.ReachCommand(i); });
+    }
+
+    QMenu* colour = menuBar()->addMenu("&Color      ");
+    colour->setObjectName("mColor");
+    item(colour, "mUseDefaults", "Use &Default Colors", [this] { board_.UseDefaultColours(); });
+    QMenu* marker = colour->addMenu("Change &Marker Colors");
+    marker->menuAction()->setObjectName("mChangeMarker");
+    const char* markers[] = {"&Red", "&Orange", "&Yellow", "&Green", "&Blue", "&Violet"};
+    const Qt::Key keys[] = {Qt::Key_R, Qt::Key_O, Qt::Key_Y, Qt::Key_G, Qt::Key_B, Qt::Key_V};
+    for (int i = 0; i < 6; ++i) {
+        markerActions_[i] = item(marker, ("mMarkColor" + std::to_string(i)).c_str(), markers[i],
+                                 [this, i] { board_.MarkerColourCommand(i); });
+        markerActions_[i]->setShortcut(QKeySequence(Qt::CTRL | keys[i]));
+    }
+    item(colour, "mSelectColors", "Select &Item Colors...",
+         [this] { ShowSecondary(windows_.colourSelector); });
+    item(colour, "mCreateColor", "Modify &Changeable Colors...",
+         [this] { ShowSecondary(windows_.createColour); });
+
+    QMenu* scores = menuBar()->addMenu("&Scores    ");
+    scores->setObjectName("mScores");
+    item(scores, "mShowBestScores", "&Show Best Scores",
+         [this] { ShowSecondary(windows_.bestScores); });
+
+    QMenu* help = menuBar()->addMenu("&Help      ");
+    help->setObjectName("mHelp");
+    item(help, "mHelpText", "&Text...", [this] { windows_.help->showAndFocus(); });
+    item(help, "mShowDemo", "Demonstration &Graphic",
+         [this] { board_.ShowDemonstrationCommand(); });
+    addSeparator(help, "mmenuline1");
+    item(help, "mAbout", "&About 3D-Zendrix", [this] { ShowAbout(); });
+
+    for (QAction* a : sizeActions_) a->setCheckable(true);
+    for (QAction* a : densityActions_) a->setCheckable(true);
+    for (QAction* a : reachActions_) a->setCheckable(true);
+    for (QAction* a : markerActions_) a->setCheckable(true);
+    randomAction_->setCheckable(true);
+    demoAction_->setCheckable(true);
+    // Shortcuts work while the menus are closed and whichever child has the focus.
+    for (QAction* a : findChildren<QAction*>()) addAction(a);
+    MenuChecksChanged();
+}
+
+QAction* MineBoardWindow::action(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
+
+void MineBoardWindow::ShowSecondary(QWidget* window) {
+    if (!window) return;
+    if (window->isMinimized()) window->showNormal();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    window->setFocus();
+}
+
+void MineBoardWindow::ShowAbout() {
+    QMessageBox box(QMessageBox::Warning, kAboutTitle, ToQt(AboutMessage(kProgramTitle)),
+                    QMessageBox::Ok, this);
+    box.setObjectName("aboutBox");
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void MineBoardWindow::SetText(Control c, const std::string& text) {
+    QWidget* widget = control(c);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(ToQt(text));
+        if (c == Control::lblMineInfo || c == Control::lblMineDetectionInfo ||
+            c == Control::clockdisplay || c == Control::lblDemoMinefield) {
+            FitFontToLabel(label, 8.25);
+        }
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        button->setText(ToQt(text));
+    }
+}
+
+void MineBoardWindow::SetVisible(Control c, bool visible) {
+    QWidget* widget = control(c);
+    widget->setVisible(visible);
+    if (visible) widget->raise();
+}
+
+void MineBoardWindow::SetTimer(Timer t, bool enabled, int intervalMs) {
+    QTimer* qtimer = timer(t);
+    qtimer->setInterval(intervalMs);
+    if (!enabled) {
+        qtimer->stop();
+    } else if (!qtimer->isActive()) {
+        qtimer->start();
+    }
+}
+
+Canvas& MineBoardWindow::BoardCanvas() {
+    return boardWidget_->canvas();
+}
+
+void MineBoardWindow::BoardChanged() {
+    boardWidget_->update();
+}
+
+void MineBoardWindow::ApplyStatusLayout(const StatusLayout& layout) {
+    auto apply = [this](Control c, const ControlPosition& position) {
+        QWidget* widget = control(c);
+        const int x = position.left ? Px(*position.left) : widget->x();
+        const int y = position.top ? Px(*position.top) : widget->y();
+        widget->move(x, y);
+    };
+    apply(Control::lblMineInfo, layout.lblMineInfo);
+    apply(Control::lblMineDetectionInfo, layout.lblMineDetectionInfo);
+    apply(Control::clockdisplay, layout.clockdisplay);
+    apply(Control::lblCopyright, layout.lblCopyright);
+    apply(Control::lblTitle, layout.lblTitle);
+    apply(Control::lblDemoMinefield, layout.lblDemoMinefield);
+    apply(Control::cmdNewMinefield, layout.cmdNewMinefield);
+    for (Control c : {Control::lblMineInfo, Control::lblMineDetectionInfo, Control::clockdisplay,
+                      Control::lblDemoMinefield}) {
+        FitFontToLabel(static_cast<QLabel*>(control(c)), 8.25);
+    }
+}
+
+void MineBoardWindow::MoveCursorImage(PointF topLeft) {
+    control(Control::imgCursor)->move(Px(topLeft.x), Px(topLeft.y));
+}
+
+void MineBoardWindow::MenuChecksChanged() {
+    for (size_t i = 0; i < sizeActions_.size(); ++i)
+        sizeActions_[i]->setChecked(board_.sizeChecked()[i]);
+    for (size_t i = 0; i < densityActions_.size(); ++i)
+        densityActions_[i]->setChecked(board_.densityChecked()[i]);
+    for (size_t i = 0; i < reachActions_.size(); ++i)
+        reachActions_[i]->setChecked(board_.reachChecked()[i]);
+    for (size_t i = 0; i < markerActions_.size(); ++i)
+        markerActions_[i]->setChecked(board_.colours().markerChecked[i]);
+    randomAction_->setChecked(board_.randomChecked());
+    demoAction_->setChecked(board_.demoChecked());
+}
+
+void MineBoardWindow::ShowMessage(const std::string& title, const std::string& text,
+                                  DialogueIcon icon) {
+    QMessageBox box(
+        icon == DialogueIcon::kWarning ? QMessageBox::Warning : QMessageBox::Information,
+        QString::fromStdString(title), ToQt(text), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+std::string MineBoardWindow::AskName(const std::string& title, const std::string& prompt,
+                                     const std::string& defaultText) {
+    QInputDialog dialog(this);
+    dialog.setObjectName("nameInput");
+    dialog.setWindowTitle(QString::fromStdString(title));
+    dialog.setLabelText(ToQt(prompt));
+    dialog.setTextValue(QString::fromStdString(defaultText));
+    dialog.setInputMode(QInputDialog::TextInput);
+    if (dialog.exec() != QDialog::Accepted) return "";
+    return dialog.textValue().toStdString();
+}
+
+void MineBoardWindow::ShowBestTimes(int, int) {}
+
+void MineBoardWindow::ColoursReadFromFile() {}
+
+void MineBoardWindow::FocusFreezeButton() {
+    control(Control::cmdFreeze)->setFocus();
+}
+
+void MineBoardWindow::closeEvent(QCloseEvent* event) {
+    if (!unloaded_) {
+        unloaded_ = true;
+        board_.SaveIfChanged();
+        for (QWidget* window : {windows_.colourSelector, windows_.createColour,
+                                static_cast<QWidget*>(windows_.help)}) {
+            if (window) window->close();
+        }
+    }
+    event->accept();
+    QApplication::quit();
+}
+
+void MineBoardWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isMinimized()) {
+        showNormal();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+}  // namespace zendrix

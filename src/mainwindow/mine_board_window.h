@@ -1,0 +1,92 @@
+// The main window frmMineBoard: menus, the board, the status labels, the demonstration's panel and
+// the timers. It forwards every event to the MineBoard and shows what it decides.
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+#include "mainwindow/mine_board.h"
+
+class QAction;
+class QPushButton;
+
+namespace zendrix {
+
+class BoardWidget;
+class HelpWindow;
+
+// The secondary windows the main window opens; they exist once the window is built.
+struct SecondaryWindows {
+    QWidget* bestScores = nullptr;
+    QWidget* colourSelector = nullptr;
+    QWidget* createColour = nullptr;
+    HelpWindow* help = nullptr;
+};
+
+class MineBoardWindow : public QMainWindow, public MineBoardView {
+    Q_OBJECT
+
+  public:
+    explicit MineBoardWindow(DataFile dataFile = DataFile{}, QWidget* parent = nullptr);
+    ~MineBoardWindow() override;
+
+    // Shows the window and runs the start-up with its demonstration.
+    void start();
+
+    MineBoard& board() { return board_; }
+    BoardWidget* boardWidget() const { return boardWidget_; }
+    QWidget* control(Control control) const { return controls_[static_cast<size_t>(control)]; }
+    QTimer* timer(Timer timer) const { return timers_[static_cast<size_t>(timer)]; }
+    QAction* action(const QString& objectName) const;
+    HelpWindow* helpWindow() const { return windows_.help; }
+
+    // MineBoardView
+    void SetText(Control control, const std::string& text) override;
+    void SetVisible(Control control, bool visible) override;
+    void SetTimer(Timer timer, bool enabled, int intervalMs) override;
+    Canvas& BoardCanvas() override;
+    void BoardChanged() override;
+    void ApplyStatusLayout(const StatusLayout& layout) override;
+    void MoveCursorImage(PointF topLeft) override;
+    void MenuChecksChanged() override;
+    void ShowMessage(const std::string& title, const std::string& text, DialogueIcon icon) override;
+    std::string AskName(const std::string& title, const std::string& prompt,
+                        const std::string& defaultText) override;
+    void ShowBestTimes(int size, int density) override;
+    void ColoursReadFromFile() override;
+    void FocusFreezeButton() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void BuildControls();
+    void BuildMenus();
+    void BuildTimers();
+    void ShowAbout();
+    void ShowSecondary(QWidget* window);
+
+    MineBoard board_;
+    BoardWidget* boardWidget_ = nullptr;
+    std::array<QWidget*, static_cast<size_t>(Control::kCount)> controls_{};
+    std::array<QTimer*, static_cast<size_t>(Timer::kCount)> timers_{};
+    std::array<QAction*, 3> sizeActions_{};
+    std::array<QAction*, 5> densityActions_{};
+    std::array<QAction*, 3> reachActions_{};
+    std::array<QAction*, 6> markerActions_{};
+    QAction* randomAction_ = nullptr;
+    QAction* demoAction_ = nullptr;
+    SecondaryWindows windows_;
+    bool unloaded_ = false;
+};
+
+// The 32 x 32 pointer picture of the demonstration: an arrow with a small hourglass, its tip at
+// the top-left corner.
+QPixmap DemonstrationPointer();
+
+}  // namespace zendrix

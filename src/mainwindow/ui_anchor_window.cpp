@@ -1,1 +1,0 @@
-// Qt-side placeholder so the ui library is never empty.

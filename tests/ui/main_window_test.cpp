@@ -1,0 +1,261 @@
+// The main window through its real widgets: start-up, labels and commands, play by mouse clicks
+// with the end-of-game dialogues, and the demonstration's buttons.
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "board/board_widget.h"
+#include "mainwindow/mine_board_window.h"
+#include "support/modal.h"
+
+using namespace zendrix;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+    void startUpLeavesTheDemonstrationBoard();
+    void labelsAndMinefieldKindThroughTheKeys();
+    void playingToASweepAndToAStrikeByMouse();
+    void newBestScoreAsksForANameAndCutsIt();
+    void gameCommandsAbandonTheGameWithoutADialogue();
+    void demonstrationButtons();
+    void everyLabelShowsPlainText();
+
+  private:
+    MineBoardWindow& Window() { return *window_; }
+    QLabel* Label(Control c) { return static_cast<QLabel*>(window_->control(c)); }
+    void Click(Qt::MouseButton button, int c, int r, int l);
+    // Plays the current (demo) field to its end by clicking squares.
+    void PlayToEnd(bool strike);
+
+    QTemporaryDir directory_;
+    std::unique_ptr<QObject> context_;
+    QString previous_;
+    std::unique_ptr<MineBoardWindow> window_;
+    QStringList dialogueTitles_;
+};
+
+void MainWindowTest::init() {
+    previous_ = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(directory_.path()));
+    QFile::remove("3DZendrix.dat");
+    context_ = std::make_unique<QObject>();
+    window_ = std::make_unique<MineBoardWindow>();
+    window_->start();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->board().game().demonstrationMode, 5000);
+}
+
+void MainWindowTest::cleanup() {
+    context_.reset();
+    window_.reset();
+    QDir::setCurrent(previous_);
+}
+
+void MainWindowTest::Click(Qt::MouseButton button, int c, int r, int l) {
+    const PointF p = ProjectPoint(Window().board().geometry(), Window().board().game().rowCount,
+                                  c + 0.5, r + 0.5, l);
+    QTest::mouseClick(Window().boardWidget(), button, {},
+                      QPoint(static_cast<int>(p.x / 15), static_cast<int>(p.y / 15)));
+}
+
+void MainWindowTest::PlayToEnd(bool strike) {
+    GameState& g = Window().board().game();
+    for (int c = 1; c <= g.columnCount && !g.gameOver; ++c)
+        for (int r = 1; r <= g.rowCount && !g.gameOver; ++r)
+            for (int l = 1; l <= 3 && !g.gameOver; ++l)
+                if (g.IsCovered(c, r, l) && (strike || !g.IsMine(c, r, l) || g.uncoveredCount == 0))
+                    Click(Qt::LeftButton, c, r, l);
+}
+
+void MainWindowTest::startUpLeavesTheDemonstrationBoard() {
+    QVERIFY(Label(Control::lblTitle)->isVisible());
+    QVERIFY(Label(Control::lblCopyright)->isVisible());
+    QVERIFY(Window().control(Control::cmdNewMinefield)->isVisible());
+    QVERIFY(!Label(Control::lblDisplay)->isVisible());
+    QCOMPARE(Window().board().game().lastScore, 21.49f);
+    QVERIFY(Window().board().game().gameOver);
+    QCOMPARE(Window().board().game().struckColumn, int16_t{2});
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+    // The struck mine's red body sits just below the centre of square (2, 2, 2).
+    const BoardGeometry& g = Window().board().geometry();
+    const PointF centre = ProjectPoint(g, 4, 2.5, 2.5, 2);
+    const QImage& image = Window().boardWidget()->image();
+    const qreal ratio = image.devicePixelRatio();
+    const QColor body =
+        image.pixelColor(static_cast<int>(centre.x / 15 * ratio),
+                         static_cast<int>((centre.y - g.cellSize * 0.1) / 15 * ratio));
+    QCOMPARE(body, QColor(255, 0, 0));
+
+    QFile file("3DZendrix.dat");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().count("\r\n"), 93);
+}
+
+void MainWindowTest::labelsAndMinefieldKindThroughTheKeys() {
+    for (const char* expected :
+         {"Demo Minefield S4 #1", "Demo Minefield S4 #2", "Demo Minefield S4 #3",
+          "Demo Minefield S4 #4", "Demo Minefield S4 #1"}) {
+        QTest::keyClick(&Window(), Qt::Key_F2);
+        QCOMPARE(Label(Control::lblDemoMinefield)->text(), QString(expected));
+        QVERIFY(Label(Control::lblDemoMinefield)->isVisible());
+        QVERIFY(Window().action("mDemo")->isChecked());
+    }
+    QVERIFY(!Label(Control::lblTitle)->isVisible());
+    QTest::keyClick(&Window(), Qt::Key_F1);
+    QVERIFY(!Label(Control::lblDemoMinefield)->isVisible());
+    QVERIFY(Window().action("mNewGame")->isChecked());
+    QVERIFY(!Window().action("mDemo")->isChecked());
+
+    Window().action("mMineReachto0")->trigger();
+    QCOMPARE(
+        Label(Control::lblMineInfo)->text(),
+        QString(
+            "Minefield Size: Small\nMine Density:   4%\nMine Reach:     6 (adjacent sides only)"));
+    QVERIFY(Window().action("mMineReachto0")->isChecked());
+    QVERIFY(!Window().action("mMineReachto2")->isChecked());
+    QCOMPARE(Label(Control::lblMineDetectionInfo)->text(),
+             QString("Number of mines: 4\nNumber of locations unexposed: 96"));
+    QTest::keyClick(&Window(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(Window().board().colours().MarkerColour(), 6);
+    QVERIFY(Window().action("mMarkColor2")->isChecked());
+    QVERIFY(!Window().action("mMarkColor0")->isChecked());
+}
+
+void MainWindowTest::playingToASweepAndToAStrikeByMouse() {
+    QTest::keyClick(&Window(), Qt::Key_F2);
+    Click(Qt::RightButton, 1, 1, 1);
+    QCOMPARE(Window().board().game().markMap(1, 1, 1), int16_t{4});
+    Click(Qt::RightButton, 1, 1, 1);
+    QCOMPARE(Window().board().game().markMap(1, 1, 1), int16_t{0});
+
+    QString title, text;
+    testing::WhenModalOpens(context_.get(), [&](QWidget* modal) {
+        title = modal->windowTitle();
+        if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+            text = input->labelText();
+            input->setTextValue("Tester");
+            input->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            text = box->text();
+            box->accept();
+        }
+    });
+    PlayToEnd(false);
+    QVERIFY(Window().board().game().gameOver);
+    QCOMPARE(Window().board().game().struckColumn, int16_t{0});
+    QElapsedTimer waited;
+    waited.start();
+    QTRY_VERIFY_WITH_TIMEOUT(!title.isEmpty(), 4000);
+    QVERIFY2(waited.elapsed() >= 800, "the dialogue comes about a second later");
+    QCOMPARE(title, QString("Successful minesweep and a new high score"));
+    QVERIFY(text.startsWith(
+        "\nCongratulations, you have swept the minefield\n     without detonating a mine."));
+    QVERIFY(text.endsWith("Your score is 100% which is a new high score.\n\nEnter a name:"));
+    QCOMPARE(QString::fromStdString(Window().board().bestScores().At(1, 2, 1).name),
+             QString("Tester"));
+
+    title.clear();
+    Window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&Window()));
+    QTest::keyClick(&Window(), Qt::Key_F2);
+    testing::WhenModalOpens(context_.get(), [&](QWidget* modal) {
+        title = modal->windowTitle();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            text = box->text();
+            QCOMPARE(box->icon(), QMessageBox::Warning);
+        }
+        if (auto* input = qobject_cast<QInputDialog*>(modal)) text = input->labelText();
+        static_cast<QDialog*>(modal)->reject();
+    });
+    PlayToEnd(true);
+    QVERIFY(Window().board().game().struckColumn > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!title.isEmpty(), 4000);
+    QVERIFY(title == "Struck a mine!" || title == "Struck a mine but achieved a new high score");
+    QVERIFY(text.startsWith("\nWhoops! You struck a mine.\n\n     Your score is "));
+}
+
+void MainWindowTest::newBestScoreAsksForANameAndCutsIt() {
+    QTest::keyClick(&Window(), Qt::Key_F2);
+    bool asked = false;
+    testing::WhenModalOpens(context_.get(), [&](QWidget* modal) {
+        auto* input = qobject_cast<QInputDialog*>(modal);
+        if (!input) return static_cast<QDialog*>(modal)->reject();
+        asked = true;
+        input->setTextValue("abcdefghijklmnopqrstuvwxyz0123");
+        input->accept();
+    });
+    PlayToEnd(false);
+    QTRY_VERIFY_WITH_TIMEOUT(asked, 4000);
+    QCOMPARE(QString::fromStdString(Window().board().bestScores().At(1, 2, 1).name),
+             QString("abcdefghijklmnopqrstuvwxy"));
+    QCOMPARE(QString::fromStdString(Window().board().lastBestName()),
+             QString("abcdefghijklmnopqrstuvwxy"));
+}
+
+void MainWindowTest::gameCommandsAbandonTheGameWithoutADialogue() {
+    QTest::keyClick(&Window(), Qt::Key_F2);
+    PlayToEnd(true);
+    QVERIFY(Window().timer(Timer::clkBestScoreDelay)->isActive());
+    Window().action("mSize1")->trigger();  // a new game during the delay
+    QVERIFY(!Window().timer(Timer::clkBestScoreDelay)->isActive());
+    QTest::qWait(1300);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(Window().board().game().columnCount, int16_t{12});
+    QVERIFY(!Window().board().game().gameOver);
+
+    Click(Qt::LeftButton, 6, 3, 2);
+    Window().board().ClockTick();
+    const double elapsed = Window().board().game().elapsedSeconds;
+    QVERIFY(elapsed >= 1);
+    Window().action("mMineReachto1")->trigger();
+    QCOMPARE(Window().board().game().elapsedSeconds, elapsed);
+    QVERIFY(Window().timer(Timer::clock)->isActive());
+    Window().action("mminedensity4")->trigger();
+    QCOMPARE(Label(Control::clockdisplay)->text(), QString("Time elapsed: 00:00:00"));
+    QCOMPARE(Window().board().game().uncoveredCount, 0);
+}
+
+void MainWindowTest::demonstrationButtons() {
+    const int marker = 8;
+    QTest::keyClick(&Window(), Qt::Key_B, Qt::ControlModifier);
+    Window().action("mShowDemo")->trigger();
+    auto* freeze = static_cast<QPushButton*>(Window().control(Control::cmdFreeze));
+    QVERIFY(Label(Control::lblDisplay)->isVisible());
+    QVERIFY(Label(Control::lblMoveDescription)->isVisible());
+    QVERIFY(freeze->isVisible());
+    QTest::mouseClick(freeze, Qt::LeftButton);
+    QCOMPARE(freeze->text(), QString("Continue"));
+    QTest::mouseClick(freeze, Qt::LeftButton);
+    QCOMPARE(freeze->text(), QString("Freeze"));
+    QTest::mouseClick(static_cast<QPushButton*>(Window().control(Control::cmdCancelDisplay)),
+                      Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!Label(Control::lblDisplay)->isVisible(), 3000);
+    QCOMPARE(Window().board().game().lastScore, 21.49f);
+    QCOMPARE(Window().board().colours().MarkerColour(), marker);
+    QVERIFY(Window().action("mMarkColor4")->isChecked());
+
+    Window().action("mShowDemo")->trigger();
+    QVERIFY(Label(Control::lblDisplay)->isVisible());
+    Window().action("mSize2")->trigger();
+    QVERIFY(!Label(Control::lblDisplay)->isVisible());
+    QVERIFY(!Window().board().game().gameOver);
+    QCOMPARE(Window().board().game().columnCount, int16_t{16});
+    QVERIFY(!Label(Control::lblTitle)->isVisible());
+}
+
+void MainWindowTest::everyLabelShowsPlainText() {
+    for (QLabel* label : Window().findChildren<QLabel*>()) {
+        QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+    }
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
