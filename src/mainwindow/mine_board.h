@@ -104,6 +104,7 @@ class MineBoard : private MoveObserver {
 
     // State the window reads.
     GameState& game() { return game_; }
+    const GameState& game() const { return game_; }
     ColourModel& colours() { return colours_; }
     BoardGeometry& geometry() { return geometry_; }
     BestScoreTable& bestScores() { return bestScores_; }

@@ -19,6 +19,7 @@
 #include "help/help_text.h"
 #include "help/help_window.h"
 #include "mainwindow/wrap_button_widget.h"
+#include "scores/best_scores_window.h"
 
 namespace zendrix {
 
@@ -143,7 +144,6 @@ MineBoardWindow::MineBoardWindow(DataFile dataFile, QWidget* parent)
     BuildControls();
     BuildTimers();
     BuildMenus();
-    windows_.help = new HelpWindow(this);
     connect(boardWidget_, &BoardWidget::layoutApplied, this,
             [this](const StatusLayout& layout) { ApplyStatusLayout(layout); });
     connect(boardWidget_, &BoardWidget::squarePressed, this,
@@ -233,7 +233,7 @@ void MineBoardWindow::BuildTimers() {
         timer->setTimerType(Qt::PreciseTimer);
         timers_[i] = timer;
     }
-    timer(Timer::tmrDisplayScreen)->setInterval(1);
+    timer(Timer::tmrDisplayScreen)->setInterval(0);
     timer(Timer::clkBestScoreDelay)->setInterval(1000);
     connect(timer(Timer::clock), &QTimer::timeout, this, [this] { board_.ClockTick(); });
     connect(timer(Timer::clkBestScoreDelay), &QTimer::timeout, this,
@@ -311,11 +311,11 @@ void MineBoardWindow::BuildMenus() {
     QMenu* scores = menuBar()->addMenu("&Scores    ");
     scores->setObjectName("mScores");
     item(scores, "mShowBestScores", "&Show Best Scores",
-         [this] { ShowSecondary(windows_.bestScores); });
+         [this] { ShowSecondary(bestScoresWindow()); });
 
     QMenu* help = menuBar()->addMenu("&Help      ");
     help->setObjectName("mHelp");
-    item(help, "mHelpText", "&Text...", [this] { windows_.help->showAndFocus(); });
+    item(help, "mHelpText", "&Text...", [this] { helpWindow()->showAndFocus(); });
     item(help, "mShowDemo", "Demonstration &Graphic",
          [this] { board_.ShowDemonstrationCommand(); });
     addSeparator(help, "mmenuline1");
@@ -330,6 +330,24 @@ void MineBoardWindow::BuildMenus() {
     // Shortcuts work while the menus are closed and whichever child has the focus.
     for (QAction* a : findChildren<QAction*>()) addAction(a);
     MenuChecksChanged();
+}
+
+HelpWindow* MineBoardWindow::helpWindow() {
+    // The manual is long; it is laid out the first time the player asks for it.
+    if (!windows_.help) windows_.help = new HelpWindow(this);
+    return windows_.help;
+}
+
+BestScoresWindow* MineBoardWindow::bestScoresWindow() {
+    if (!windows_.bestScores) {
+        windows_.bestScores = new BestScoresWindow(board_.bestScores(), *this, this);
+        windows_.bestScores->setWindowFlag(Qt::Window);
+    }
+    return windows_.bestScores;
+}
+
+void MineBoardWindow::ShowHelpText() {
+    helpWindow()->showAndFocus();
 }
 
 QAction* MineBoardWindow::action(const QString& objectName) const {
@@ -374,7 +392,10 @@ void MineBoardWindow::SetVisible(Control c, bool visible) {
 
 void MineBoardWindow::SetTimer(Timer t, bool enabled, int intervalMs) {
     QTimer* qtimer = timer(t);
-    qtimer->setInterval(intervalMs);
+    // A 1 ms step means "as fast as possible" (the silent run at start-up, Cancel). Qt's
+    // millisecond timers wake up a little late every time, which adds up over the steps, so
+    // such steps run whenever the event loop is idle instead.
+    qtimer->setInterval(t == Timer::tmrDisplayScreen && intervalMs <= 1 ? 0 : intervalMs);
     if (!enabled) {
         qtimer->stop();
     } else if (!qtimer->isActive()) {
@@ -387,6 +408,10 @@ Canvas& MineBoardWindow::BoardCanvas() {
 }
 
 void MineBoardWindow::BoardChanged() {
+    // The silent run at start-up finishes within a frame or two; showing each of its steps
+    // would only delay the final board.
+    const GameState& game = board_.game();
+    if (game.demonstrationMode && !board_.IsVisible(Control::lblDisplay)) return;
     boardWidget_->update();
 }
 
@@ -448,7 +473,10 @@ std::string MineBoardWindow::AskName(const std::string& title, const std::string
     return dialog.textValue().toStdString();
 }
 
-void MineBoardWindow::ShowBestTimes(int, int) {}
+void MineBoardWindow::ShowBestTimes(int size, int density) {
+    // A window not yet created shows the current combination when it is first shown.
+    if (windows_.bestScores) windows_.bestScores->ShowBestTimes(size, density);
+}
 
 void MineBoardWindow::ColoursReadFromFile() {}
 
@@ -459,7 +487,12 @@ void MineBoardWindow::FocusFreezeButton() {
 void MineBoardWindow::closeEvent(QCloseEvent* event) {
     if (!unloaded_) {
         unloaded_ = true;
-        board_.SaveIfChanged();
+        if (windows_.bestScores) {
+            windows_.bestScores->hide();
+            windows_.bestScores->unload();
+        } else {
+            board_.SaveIfChanged();
+        }
         for (QWidget* window : {windows_.colourSelector, windows_.createColour,
                                 static_cast<QWidget*>(windows_.help)}) {
             if (window) window->close();

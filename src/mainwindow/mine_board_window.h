@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "mainwindow/mine_board.h"
+#include "scores/best_scores_view.h"
 
 class QAction;
 class QPushButton;
@@ -18,16 +19,17 @@ namespace zendrix {
 
 class BoardWidget;
 class HelpWindow;
+class BestScoresWindow;
 
 // The secondary windows the main window opens; they exist once the window is built.
 struct SecondaryWindows {
-    QWidget* bestScores = nullptr;
+    BestScoresWindow* bestScores = nullptr;
     QWidget* colourSelector = nullptr;
     QWidget* createColour = nullptr;
     HelpWindow* help = nullptr;
 };
 
-class MineBoardWindow : public QMainWindow, public MineBoardView {
+class MineBoardWindow : public QMainWindow, public MineBoardView, private BestScoresHost {
     Q_OBJECT
 
   public:
@@ -42,7 +44,9 @@ class MineBoardWindow : public QMainWindow, public MineBoardView {
     QWidget* control(Control control) const { return controls_[static_cast<size_t>(control)]; }
     QTimer* timer(Timer timer) const { return timers_[static_cast<size_t>(timer)]; }
     QAction* action(const QString& objectName) const;
-    HelpWindow* helpWindow() const { return windows_.help; }
+    // The secondary windows, each created the first time it is needed and then kept.
+    HelpWindow* helpWindow();
+    BestScoresWindow* bestScoresWindow();
 
     // MineBoardView
     void SetText(Control control, const std::string& text) override;
@@ -59,6 +63,14 @@ class MineBoardWindow : public QMainWindow, public MineBoardView {
     void ShowBestTimes(int size, int density) override;
     void ColoursReadFromFile() override;
     void FocusFreezeButton() override;
+
+  private:
+    // BestScoresHost
+    int CurrentSizeCode() const override { return board_.game().sizeCode; }
+    int CurrentDensityCode() const override { return board_.game().densityCode; }
+    void MarkBestScoresChanged() override { board_.bestScoresChanged() = true; }
+    void SaveIfChanged() override { board_.SaveIfChanged(); }
+    void ShowHelpText() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -9,6 +9,7 @@
 
 #include "board/board_widget.h"
 #include "mainwindow/mine_board_window.h"
+#include "scores/best_scores_window.h"
 #include "support/modal.h"
 
 using namespace zendrix;
