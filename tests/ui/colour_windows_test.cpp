@@ -1,0 +1,220 @@
+// frmColorSelector and frmCreateColor offscreen: their controls and layout, and clicks on the real
+// widgets reaching the colour model (and the model's changes reaching the widgets).
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QtTest>
+
+#include "colours/changeable_colours.h"
+#include "colours/colour_selector.h"
+#include "colours/colour_selector_window.h"
+#include "colours/create_colour_window.h"
+
+using namespace zendrix;
+
+namespace {
+
+struct CountingHost : ColourHost {
+    void MarkBestScoresChanged() override { ++changed; }
+    void RedrawBoard() override { ++redraws; }
+    void RestoreMainWindowIfMinimised() override {}
+    void FocusMainWindow() override {}
+    void FocusModifyWindowIfVisible() override {}
+    void FocusSelectorWindow() override {}
+    int changed = 0;
+    int redraws = 0;
+};
+
+// Everything the main window would own, in the order it builds it.
+struct Colours {
+    ColourModel model;
+    CountingHost host;
+    ColourSelector selector{model, host};
+    ChangeableColours changeable{model, selector};
+    CreateColourWindow modifyWindow{changeable};
+    ColourSelectorWindow selectorWindow{selector, &modifyWindow};
+
+    template <typename T>
+    T* In(QWidget& window, const char* name) {
+        T* child = window.findChild<T*>(QString::fromLatin1(name));
+        if (!child) qFatal("no control %s", name);
+        return child;
+    }
+    template <typename T>
+    T* Selector(const char* name) {
+        return In<T>(selectorWindow, name);
+    }
+    template <typename T>
+    T* Modify(const char* name) {
+        return In<T>(modifyWindow, name);
+    }
+};
+
+void ClickRow(QListWidget* list, int row) {
+    QListWidgetItem* item = list->item(row);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+QColor Background(QWidget* widget) {
+    return widget->palette().color(QPalette::Window);
+}
+
+void Show(QWidget& window) {
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+}
+
+}  // namespace
+
+class ColourWindowsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void clickingItemColourAndApplyRecolours() {
+        Colours c;
+        Show(c.selectorWindow);
+        // The button paints its caption on two lines but keeps the exact text.
+        auto* modify = c.Selector<QPushButton>("cmdModify");
+        QCOMPARE(modify->text(), QString("     Modify Changeable        Colors"));
+        QCOMPARE(modify->accessibleName(), modify->text());
+
+        auto* items = c.Selector<QListWidget>("lstbxItems");
+        auto* colours = c.Selector<QListWidget>("lstbxColors");
+
+        ClickRow(items, kItemGrid1);
+        QCOMPARE(c.selector.selectedItem(), 1);
+        QCOMPARE(colours->item(8)->text(), QString("Blue (current)"));
+
+        ClickRow(colours, 3);  // White
+        QCOMPARE(c.selector.selectedColor(), 3);
+        QCOMPARE(Background(c.Selector<QLabel>("ExampleColor")), QColor(255, 255, 255));
+
+        QTest::mouseClick(c.Selector<QPushButton>("cmdApply"), Qt::LeftButton);
+        QCOMPARE(c.model.itemColor[kItemGrid1], int16_t{3});
+        QCOMPARE(c.host.redraws, 1);
+        QCOMPARE(colours->item(3)->text(), QString("White (current)"));
+        QCOMPARE(colours->item(8)->text(), QString("Blue"));
+        QCOMPARE(colours->currentRow(), 3);
+
+        // "Default" follows the item: Grid 1's default is Blue.
+        ClickRow(colours, 0);
+        QCOMPARE(Background(c.Selector<QLabel>("ExampleColor")),
+                 QColor(50, 0, 200));  // palette entry 8
+    }
+
+    void scrollBarsDriveLabelsAndSwatch() {
+        Colours c;
+        Show(c.modifyWindow);
+        QCOMPARE(c.Modify<QRadioButton>("Option1_0")->group()->checkedButton(), nullptr);
+        QCOMPARE(c.Modify<QLabel>("Label4")->text(), QString("0  "));
+        auto* red = c.Modify<QScrollBar>("VScroll4");
+        red->triggerAction(QAbstractSlider::SliderToMinimum);  // thumb at the top
+        QCOMPARE(c.Modify<QLabel>("Label4")->text(), QString("256  "));
+        QCOMPARE(c.changeable.workRed(), 256);
+
+        auto* blue = c.Modify<QScrollBar>("VScroll3");
+        blue->setFocus();
+        QTest::keyClick(blue, Qt::Key_PageUp);  // one large step up
+        QCOMPARE(c.Modify<QLabel>("Label6")->text(), QString("32  "));
+        QCOMPARE(c.Modify<QLabel>("Label5")->text(), QString("0  "));
+
+        QCOMPARE(Background(c.Modify<QLabel>("Label3")), QColor(255, 0, 32));
+        QCOMPARE(c.Modify<QWidget>("shpColor")->palette().color(QPalette::WindowText),
+                 QColor(255, 0, 32));
+    }
+
+    void applyAndDeleteReachTheSelector() {
+        Colours c;
+        Show(c.selectorWindow);
+        Show(c.modifyWindow);
+        auto* colours = c.Selector<QListWidget>("lstbxColors");
+        // Grid 2 uses "Changeable 2".
+        ClickRow(c.Selector<QListWidget>("lstbxItems"), 2);
+        ClickRow(colours, 17);
+        QTest::mouseClick(c.Selector<QPushButton>("cmdApply"), Qt::LeftButton);
+
+        auto* option = c.Modify<QRadioButton>("Option1_1");
+        QTest::mouseClick(option, Qt::LeftButton);
+        QVERIFY(option->isChecked());
+        auto* name = c.Modify<QLineEdit>("txtbxName");
+        QCOMPARE(name->text(), QString("Changeable 2"));
+        name->clear();
+        QTest::keyClicks(name, "Moss");
+        c.Modify<QScrollBar>("VScroll2")->triggerAction(QAbstractSlider::SliderToMinimum);
+        QTest::mouseClick(c.Modify<QPushButton>("cmdApply"), Qt::LeftButton);
+
+        QCOMPARE(c.model.ItemColour(2), (Rgb{0, 255, 0}));
+        QCOMPARE(option->text(), QString("Moss"));
+        QCOMPARE(colours->item(17)->text(), QString("Moss (current)"));
+        QCOMPARE(Background(c.Selector<QLabel>("ExampleColor")), QColor(0, 255, 0));
+
+        QTest::mouseClick(c.Modify<QPushButton>("cmdDelete"), Qt::LeftButton);
+        QCOMPARE(c.model.ItemColour(2), (Rgb{0, 0, 0}));
+        QCOMPARE(option->text(), QString("Changeable 2"));
+        QCOMPARE(name->text(), QString("Changeable 2"));
+        QCOMPARE(colours->item(17)->text(), QString("Changeable 2 (current)"));
+    }
+
+    void ampersandInANameIsNoShortcut() {
+        Colours c;
+        QTest::mouseClick(c.Modify<QRadioButton>("Option1_3"), Qt::LeftButton);
+        c.changeable.Apply("Salt & Pepper");
+        QCOMPARE(c.Modify<QRadioButton>("Option1_3")->text(), QString("Salt && Pepper"));
+        QCOMPARE(c.Selector<QListWidget>("lstbxColors")->item(19)->text(),
+                 QString("Salt & Pepper"));
+    }
+
+    void windowsOnlyHideAndKeepTheirState() {
+        Colours c;
+        c.selectorWindow.showAndFocus();
+        QVERIFY(QTest::qWaitForWindowExposed(&c.selectorWindow));
+        ClickRow(c.Selector<QListWidget>("lstbxItems"), kItemMinefield);
+
+        QTest::mouseClick(c.Selector<QPushButton>("cmdModify"), Qt::LeftButton);
+        QVERIFY(c.modifyWindow.isVisible());
+        QTest::mouseClick(c.Modify<QPushButton>("cmdCancel"), Qt::LeftButton);
+        QVERIFY(!c.modifyWindow.isVisible());
+
+        QVERIFY(c.selectorWindow.close());
+        QVERIFY(!c.selectorWindow.isVisible());
+        c.selectorWindow.showAndFocus();
+        QCOMPARE(c.Selector<QListWidget>("lstbxColors")->item(14)->text(),
+                 QString("Light Blue (current)"));
+        QCOMPARE(c.Selector<QListWidget>("lstbxItems")->currentRow(), int(kItemMinefield));
+
+        c.selectorWindow.showMinimized();
+        c.selectorWindow.showAndFocus();
+        QVERIFY(!c.selectorWindow.isMinimized());
+    }
+
+    // Writes the two windows' pictures when ZENDRIX_SCREENSHOT_DIR names a directory.
+    void screenshots() {
+        const QString directory = qEnvironmentVariable("ZENDRIX_SCREENSHOT_DIR");
+        if (directory.isEmpty()) QSKIP("ZENDRIX_SCREENSHOT_DIR not set");
+        Colours c;
+        c.model.changeableName[0] = "Sea Green";
+        c.model.paletteGreen[16] = 180;
+        c.model.paletteBlue[16] = 140;
+        c.selector.expandlist();
+        c.changeable.SetCaptionsFromNames();
+        Show(c.selectorWindow);
+        ClickRow(c.Selector<QListWidget>("lstbxItems"), kItemGrid1);
+        ClickRow(c.Selector<QListWidget>("lstbxColors"), 7);
+        QVERIFY(c.selectorWindow.grab().save(directory + "/window-select-colors.png"));
+
+        Show(c.modifyWindow);
+        QTest::mouseClick(c.Modify<QRadioButton>("Option1_0"), Qt::LeftButton);
+        c.Modify<QScrollBar>("VScroll4")->setValue(256 - 60);
+        c.Modify<QScrollBar>("VScroll2")->setValue(256 - 180);
+        c.Modify<QScrollBar>("VScroll3")->setValue(256 - 140);
+        QVERIFY(c.modifyWindow.grab().save(directory + "/window-modify-colors.png"));
+    }
+};
+
+QTEST_MAIN(ColourWindowsTest)
+#include "colour_windows_test.moc"
