@@ -33,9 +33,9 @@ void MineBoard::ReadDataFile() {
     }
     // The marker colour read from the file is the one to put back when the run ends.
     savedMarkerColor_ = colours_.MarkerColour();
-    view_.ColoursReadFromFile();
-    bestScoresChanged_ = true;  // the colour list rebuild counts as a change
-    form_resize();
+    // Rebuilding the colour list counts as a change and redraws the board in the colours read.
+    selector_.expandlist();
+    changeable_.SetCaptionsFromNames();
 }
 
 void MineBoard::PlacePointer(int x, int y, int z) {

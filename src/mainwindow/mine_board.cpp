@@ -131,16 +131,17 @@ void MineBoard::NewMinefieldButton() {
 }
 
 void MineBoard::MarkerColourCommand(int menuIndex) {
-    colours_.SetMarkerColourCommand(menuIndex);
-    bestScoresChanged_ = true;
+    selector_.MarkerColourCommand(menuIndex);
     view_.MenuChecksChanged();
 }
 
 void MineBoard::UseDefaultColours() {
-    colours_.UseDefaultColours();
-    bestScoresChanged_ = true;
-    view_.MenuChecksChanged();
+    selector_.UseDefaultColours();
+}
+
+void MineBoard::RedrawBoard() {
     form_resize();
+    view_.MenuChecksChanged();
 }
 
 void MineBoard::StartNewGame() {

@@ -9,7 +9,9 @@
 
 #include "board/layout.h"
 #include "board/painter.h"
+#include "colours/changeable_colours.h"
 #include "colours/colour_model.h"
+#include "colours/colour_selector.h"
 #include "game/minefield.h"
 #include "game/moves.h"
 #include "mainwindow/board_texts.h"
@@ -62,12 +64,15 @@ class MineBoardView {
                                 const std::string& defaultText) = 0;
     // The best-scores window shows this combination (visible or not).
     virtual void ShowBestTimes(int size, int density) = 0;
-    // The data file has just been read: rebuild the colour list and the changeable captions.
-    virtual void ColoursReadFromFile() = 0;
     virtual void FocusFreezeButton() = 0;
+    // Window requests of the colour windows' logic.
+    virtual void RestoreMainWindowIfMinimised() {}
+    virtual void FocusMainWindow() {}
+    virtual void FocusModifyWindowIfVisible() {}
+    virtual void FocusSelectorWindow() {}
 };
 
-class MineBoard : private MoveObserver {
+class MineBoard : private MoveObserver, private ColourHost {
   public:
     MineBoard(MineBoardView& view, DataFile dataFile = DataFile{});
 
@@ -108,6 +113,8 @@ class MineBoard : private MoveObserver {
     ColourModel& colours() { return colours_; }
     BoardGeometry& geometry() { return geometry_; }
     BestScoreTable& bestScores() { return bestScores_; }
+    ColourSelector& selector() { return selector_; }
+    ChangeableColours& changeableColours() { return changeable_; }
     bool& bestScoresChanged() { return bestScoresChanged_; }
     DataFile& dataFile() { return dataFile_; }
     bool IsVisible(Control control) const { return visible_[static_cast<size_t>(control)]; }
@@ -128,6 +135,14 @@ class MineBoard : private MoveObserver {
     void ShowMines(const Square& struck) override;
     void MineCountsChanged() override { ShowMineCounts(); }
     void GameEnded() override;
+
+    // ColourHost: what the colour windows' logic asks of the main window.
+    void MarkBestScoresChanged() override { bestScoresChanged_ = true; }
+    void RedrawBoard() override;
+    void RestoreMainWindowIfMinimised() override { view_.RestoreMainWindowIfMinimised(); }
+    void FocusMainWindow() override { view_.FocusMainWindow(); }
+    void FocusModifyWindowIfVisible() override { view_.FocusModifyWindowIfVisible(); }
+    void FocusSelectorWindow() override { view_.FocusSelectorWindow(); }
 
     BoardPainter Painter();
     Play Moves() { return Play(game_, colours_, random_, *this); }
@@ -156,6 +171,8 @@ class MineBoard : private MoveObserver {
     GameState game_;
     BoardGeometry geometry_;
     ColourModel colours_;
+    ColourSelector selector_{colours_, *this};
+    ChangeableColours changeable_{colours_, selector_};
     BestScoreTable bestScores_;
     bool bestScoresChanged_ = false;
     StandardRandomSource random_;

@@ -16,6 +16,8 @@
 #include <QWindowStateChangeEvent>
 
 #include "board/board_widget.h"
+#include "colours/colour_selector_window.h"
+#include "colours/create_colour_window.h"
 #include "help/help_text.h"
 #include "help/help_window.h"
 #include "mainwindow/wrap_button_widget.h"
@@ -304,9 +306,9 @@ void MineBoardWindow::BuildMenus() {
         markerActions_[i]->setShortcut(QKeySequence(Qt::CTRL | keys[i]));
     }
     item(colour, "mSelectColors", "Select &Item Colors...",
-         [this] { ShowSecondary(windows_.colourSelector); });
+         [this] { colourSelectorWindow()->showAndFocus(); });
     item(colour, "mCreateColor", "Modify &Changeable Colors...",
-         [this] { ShowSecondary(windows_.createColour); });
+         [this] { createColourWindow()->showAndFocus(); });
 
     QMenu* scores = menuBar()->addMenu("&Scores    ");
     scores->setObjectName("mScores");
@@ -344,6 +346,23 @@ BestScoresWindow* MineBoardWindow::bestScoresWindow() {
         windows_.bestScores->setWindowFlag(Qt::Window);
     }
     return windows_.bestScores;
+}
+
+CreateColourWindow* MineBoardWindow::createColourWindow() {
+    if (!windows_.createColour) {
+        windows_.createColour = new CreateColourWindow(board_.changeableColours(), this);
+        windows_.createColour->setWindowFlag(Qt::Window);
+    }
+    return windows_.createColour;
+}
+
+ColourSelectorWindow* MineBoardWindow::colourSelectorWindow() {
+    if (!windows_.colourSelector) {
+        windows_.colourSelector =
+            new ColourSelectorWindow(board_.selector(), createColourWindow(), this);
+        windows_.colourSelector->setWindowFlag(Qt::Window);
+    }
+    return windows_.colourSelector;
 }
 
 void MineBoardWindow::ShowHelpText() {
@@ -478,7 +497,29 @@ void MineBoardWindow::ShowBestTimes(int size, int density) {
     if (windows_.bestScores) windows_.bestScores->ShowBestTimes(size, density);
 }
 
-void MineBoardWindow::ColoursReadFromFile() {}
+void MineBoardWindow::RestoreMainWindowIfMinimised() {
+    if (isMinimized()) showNormal();
+}
+
+void MineBoardWindow::FocusMainWindow() {
+    if (!isVisible()) return;
+    activateWindow();
+    setFocus();
+}
+
+void MineBoardWindow::FocusModifyWindowIfVisible() {
+    if (windows_.createColour && windows_.createColour->isVisible()) {
+        windows_.createColour->activateWindow();
+        windows_.createColour->setFocus();
+    }
+}
+
+void MineBoardWindow::FocusSelectorWindow() {
+    if (windows_.colourSelector && windows_.colourSelector->isVisible()) {
+        windows_.colourSelector->activateWindow();
+        windows_.colourSelector->setFocus();
+    }
+}
 
 void MineBoardWindow::FocusFreezeButton() {
     control(Control::cmdFreeze)->setFocus();
@@ -493,8 +534,9 @@ void MineBoardWindow::closeEvent(QCloseEvent* event) {
         } else {
             board_.SaveIfChanged();
         }
-        for (QWidget* window : {windows_.colourSelector, windows_.createColour,
-                                static_cast<QWidget*>(windows_.help)}) {
+        for (QWidget* window :
+             {static_cast<QWidget*>(windows_.colourSelector),
+              static_cast<QWidget*>(windows_.createColour), static_cast<QWidget*>(windows_.help)}) {
             if (window) window->close();
         }
     }

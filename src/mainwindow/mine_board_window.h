@@ -20,12 +20,14 @@ namespace zendrix {
 class BoardWidget;
 class HelpWindow;
 class BestScoresWindow;
+class ColourSelectorWindow;
+class CreateColourWindow;
 
 // The secondary windows the main window opens; they exist once the window is built.
 struct SecondaryWindows {
     BestScoresWindow* bestScores = nullptr;
-    QWidget* colourSelector = nullptr;
-    QWidget* createColour = nullptr;
+    ColourSelectorWindow* colourSelector = nullptr;
+    CreateColourWindow* createColour = nullptr;
     HelpWindow* help = nullptr;
 };
 
@@ -47,6 +49,8 @@ class MineBoardWindow : public QMainWindow, public MineBoardView, private BestSc
     // The secondary windows, each created the first time it is needed and then kept.
     HelpWindow* helpWindow();
     BestScoresWindow* bestScoresWindow();
+    ColourSelectorWindow* colourSelectorWindow();
+    CreateColourWindow* createColourWindow();
 
     // MineBoardView
     void SetText(Control control, const std::string& text) override;
@@ -61,7 +65,10 @@ class MineBoardWindow : public QMainWindow, public MineBoardView, private BestSc
     std::string AskName(const std::string& title, const std::string& prompt,
                         const std::string& defaultText) override;
     void ShowBestTimes(int size, int density) override;
-    void ColoursReadFromFile() override;
+    void RestoreMainWindowIfMinimised() override;
+    void FocusMainWindow() override;
+    void FocusModifyWindowIfVisible() override;
+    void FocusSelectorWindow() override;
     void FocusFreezeButton() override;
 
   private:

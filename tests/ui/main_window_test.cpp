@@ -27,6 +27,7 @@ class MainWindowTest : public QObject {
     void gameCommandsAbandonTheGameWithoutADialogue();
     void demonstrationButtons();
     void everyLabelShowsPlainText();
+    void changeableColourRecoloursTheBoardAtOnce();
 
   private:
     MineBoardWindow& Window() { return *window_; }
@@ -256,6 +257,39 @@ void MainWindowTest::everyLabelShowsPlainText() {
     for (QLabel* label : Window().findChildren<QLabel*>()) {
         QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
     }
+}
+
+void MainWindowTest::changeableColourRecoloursTheBoardAtOnce() {
+    QTest::keyClick(&Window(), Qt::Key_F1);  // every square covered
+    auto pixelOfSquare = [this](int c, int r, int l) {
+        const PointF p = ProjectPoint(Window().board().geometry(), 4, c + 0.5, r + 0.5, l);
+        const QImage& image = Window().boardWidget()->image();
+        const qreal ratio = image.devicePixelRatio();
+        return image.pixelColor(static_cast<int>(p.x / 15 * ratio),
+                                static_cast<int>(p.y / 15 * ratio));
+    };
+    QCOMPARE(pixelOfSquare(3, 2, 2), QColor(200, 200, 255));
+
+    ColourSelector& selector = Window().board().selector();
+    selector.lstbxitems_Click(3);    // "Minefield"
+    selector.lstbxcolors_click(17);  // "Changeable 2"
+    selector.Apply();
+    QCOMPARE(pixelOfSquare(3, 2, 2), QColor(0, 0, 0));
+
+    ChangeableColours& changeable = Window().board().changeableColours();
+    changeable.OptionClick(1);
+    changeable.OnScroll(Component::kRedComponent, 0);      // 256, drawn as 255
+    changeable.OnScroll(Component::kGreenComponent, 128);  // 128
+    changeable.Apply("Salmon");
+    QCOMPARE(pixelOfSquare(3, 2, 2), QColor(255, 128, 0));
+    QCOMPARE(QString::fromStdString(changeable.ValueLabel(Component::kRedComponent)),
+             QString("256  "));
+    QVERIFY(selector.ColourEntry(17).starts_with("Salmon"));
+
+    changeable.Delete();
+    QCOMPARE(pixelOfSquare(3, 2, 2), QColor(0, 0, 0));
+    QVERIFY(selector.ColourEntry(17).starts_with("Changeable 2"));
+    QVERIFY(Window().board().bestScoresChanged());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -39,7 +39,6 @@ class FakeView : public MineBoardView {
         return answer;
     }
     void ShowBestTimes(int size, int density) override { shownBest = {size, density}; }
-    void ColoursReadFromFile() override { ++colourReads; }
     void FocusFreezeButton() override {}
 
     testing::NullCanvas canvas;
@@ -48,7 +47,6 @@ class FakeView : public MineBoardView {
     std::vector<std::string> defaults;
     std::string answer;
     std::pair<int, int> shownBest;
-    int colourReads = 0;
 };
 
 // Runs the demonstration timer until the demonstration stops it.
