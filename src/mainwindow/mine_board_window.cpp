@@ -82,15 +82,25 @@ void FitFontToLabel(QLabel* label, double points) {
     QFont font = label->font();
     const int available = std::min(label->width(), label->parentWidget()->width() - label->x()) - 2;
     const QStringList lines = label->text().split('\n');
-    for (double size = points; size >= 6.5; size -= 0.25) {
-        font.setPointSizeF(size);
-        const QFontMetrics metrics(font);
-        int widest = 0;
-        for (const QString& line : lines)
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        if (widest <= available) break;
+    auto widest = [&lines](const QFont& f) {
+        const QFontMetrics metrics(f);
+        int width = 0;
+        for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
+        return width;
+    };
+    font.setPointSizeF(points);
+    const int nominal = widest(font);
+    if (nominal > available && available > 0) {
+        // Text width grows about linearly with the size: start from the proportional size and
+        // step down only for what hinting adds.
+        double size = std::floor(points * available / nominal * 4) / 4;
+        for (size = std::max(size, 6.5); size > 6.5; size -= 0.25) {
+            font.setPointSizeF(size);
+            if (widest(font) <= available) break;
+        }
+        font.setPointSizeF(std::max(size, 6.5));
     }
-    label->setFont(font);
+    if (font != label->font()) label->setFont(font);
 }
 
 }  // namespace
