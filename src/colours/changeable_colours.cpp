@@ -1,18 +1,11 @@
 // Mixing, naming, storing and deleting the six changeable colours.
 #include "colours/changeable_colours.h"
 
+#include "platform/storable_text.h"
+
 #include <algorithm>
 
 namespace zendrix {
-
-std::string SanitiseColourName(std::string_view name) {
-    std::string result(name);
-    for (char& ch : result) {
-        if (ch == '"') ch = '\'';
-        if (ch == '\r' || ch == '\n') ch = ' ';
-    }
-    return result;
-}
 
 ChangeableColours::ChangeableColours(ColourModel& model, ColourSelector& selector)
     : model_(model), selector_(selector) {
@@ -59,7 +52,7 @@ void ChangeableColours::OptionClick(int index) {
 void ChangeableColours::Apply(std::string_view name) {
     const int slot = changeableSlot_;
     const int entry = kFirstChangeable + slot;
-    nameText_ = SanitiseColourName(name);
+    nameText_ = SanitiseName(name);
     caption_[slot] = nameText_;
     model_.changeableName[slot] = nameText_;
     model_.paletteRed[entry] = static_cast<int16_t>(work_[0]);

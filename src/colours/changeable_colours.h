@@ -21,11 +21,6 @@ inline constexpr int kScrollStart = 256;  // the bottom: component 0
 
 enum class Component { kRedComponent, kGreenComponent, kBlueComponent };
 
-// What the data file can carry in a colour name: a double quote becomes a single quote and CR or
-// LF a blank. (The same rule as for best-score names; kept here because the scores library
-// already depends on this one.)
-std::string SanitiseColourName(std::string_view name);
-
 class ChangeableColours {
   public:
     // Both must outlive this object. Runs the three scroll handlers once, green, blue, red, so

@@ -1,5 +1,6 @@
 // The colour selector window: lays out its controls in twips and mirrors ColourSelector's state.
 #include "colours/colour_selector_window.h"
+#include "platform/qt/window_helpers.h"
 
 #include <algorithm>
 
@@ -196,17 +197,11 @@ void ColourSelectorWindow::refresh() {
 }
 
 void ColourSelectorWindow::showAndFocus() {
-    if (isMinimized()) showNormal();
-    show();
-    raise();
-    activateWindow();
-    setFocus(Qt::OtherFocusReason);
+    ShowAndFocus(this);
 }
 
 bool ColourSelectorWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && isMinimized()) {
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-    }
+    RestoreIfActivatedWhileMinimised(this, event);
     return QWidget::event(event);
 }
 

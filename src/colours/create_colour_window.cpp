@@ -1,5 +1,6 @@
 // The modify-colours window: lays out its controls in twips and mirrors ChangeableColours.
 #include "colours/create_colour_window.h"
+#include "platform/qt/window_helpers.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -163,17 +164,11 @@ void CreateColourWindow::refresh() {
 }
 
 void CreateColourWindow::showAndFocus() {
-    if (isMinimized()) showNormal();
-    show();
-    raise();
-    activateWindow();
-    setFocus(Qt::OtherFocusReason);
+    ShowAndFocus(this);
 }
 
 bool CreateColourWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && isMinimized()) {
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-    }
+    RestoreIfActivatedWhileMinimised(this, event);
     return QWidget::event(event);
 }
 

@@ -1,5 +1,6 @@
 // The help window: shows HelpDocument() and keeps its text box sized to the window.
 #include "help/help_window.h"
+#include "platform/qt/window_helpers.h"
 
 #include <QEvent>
 #include <QFontDatabase>
@@ -52,17 +53,12 @@ HelpWindow::HelpWindow(QWidget* parent)
 }
 
 void HelpWindow::showAndFocus() {
-    if (isMinimized()) showNormal();
-    show();
-    raise();
-    activateWindow();
+    ShowAndFocus(this);
     txtbxDirections_->setFocus(Qt::OtherFocusReason);
 }
 
 bool HelpWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && isMinimized()) {
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-    }
+    RestoreIfActivatedWhileMinimised(this, event);
     return QWidget::event(event);
 }
 

@@ -1,5 +1,6 @@
 // The main window frmMineBoard.
 #include "mainwindow/mine_board_window.h"
+#include "platform/qt/window_helpers.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -323,7 +324,7 @@ void MineBoardWindow::BuildMenus() {
     QMenu* scores = menuBar()->addMenu("&Scores    ");
     scores->setObjectName("mScores");
     item(scores, "mShowBestScores", "&Show Best Scores",
-         [this] { ShowSecondary(bestScoresWindow()); });
+         [this] { ShowAndFocus(bestScoresWindow()); });
 
     QMenu* help = menuBar()->addMenu("&Help      ");
     help->setObjectName("mHelp");
@@ -381,15 +382,6 @@ void MineBoardWindow::ShowHelpText() {
 
 QAction* MineBoardWindow::action(const QString& objectName) const {
     return findChild<QAction*>(objectName);
-}
-
-void MineBoardWindow::ShowSecondary(QWidget* window) {
-    if (!window) return;
-    if (window->isMinimized()) window->showNormal();
-    window->show();
-    window->raise();
-    window->activateWindow();
-    window->setFocus();
 }
 
 void MineBoardWindow::ShowAbout() {
@@ -554,11 +546,9 @@ void MineBoardWindow::closeEvent(QCloseEvent* event) {
     QApplication::quit();
 }
 
-void MineBoardWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isMinimized()) {
-        showNormal();
-    }
-    QMainWindow::changeEvent(event);
+bool MineBoardWindow::event(QEvent* event) {
+    RestoreIfActivatedWhileMinimised(this, event);
+    return QMainWindow::event(event);
 }
 
 }  // namespace zendrix

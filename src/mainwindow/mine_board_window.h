@@ -81,14 +81,13 @@ class MineBoardWindow : public QMainWindow, public MineBoardView, private BestSc
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void BuildControls();
     void BuildMenus();
     void BuildTimers();
     void ShowAbout();
-    void ShowSecondary(QWidget* window);
 
     MineBoard board_;
     BoardWidget* boardWidget_ = nullptr;

@@ -19,15 +19,6 @@ size_t Slot(int size, int density, int rank) {
 
 }  // namespace
 
-std::string SanitiseName(std::string_view name) {
-    std::string result(name);
-    for (char& ch : result) {
-        if (ch == '"') ch = '\'';
-        if (ch == '\r' || ch == '\n') ch = ' ';
-    }
-    return result;
-}
-
 std::string TruncateName(std::string_view name, size_t maxCharacters) {
     size_t characters = 0;
     for (size_t i = 0; i < name.size(); ++i) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/storable_text.h"
+
 namespace zendrix {
 
 struct BestScoreEntry {
@@ -31,8 +33,6 @@ inline constexpr int kDensityCount = 5;
 inline constexpr int kKeptRanks = 5;
 inline constexpr size_t kMaxNameLength = 25;  // characters (code points)
 
-// Names the data file can carry: a double quote becomes a single quote, CR and LF a blank.
-std::string SanitiseName(std::string_view name);
 // The first 25 characters of a UTF-8 name.
 std::string TruncateName(std::string_view name, size_t maxCharacters = kMaxNameLength);
 

@@ -1,6 +1,7 @@
 // The best-scores window: lays out its labels in twips, shows what ShowBestTimes computed and
 // turns the menu commands into table deletions.
 #include "scores/best_scores_window.h"
+#include "platform/qt/window_helpers.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -261,7 +262,7 @@ void BestScoresWindow::ConfirmDeleteAll() {
 bool BestScoresWindow::event(QEvent* event) {
     switch (event->type()) {
         case QEvent::WindowActivate:
-            if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+            RestoreIfActivatedWhileMinimised(this, event);
             if (deactivatedByBox_) {
                 // Back from the confirmation box: keep the combination the player is looking at.
                 deactivatedByBox_ = false;

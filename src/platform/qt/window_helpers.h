@@ -1,0 +1,16 @@
+// Behaviour every window of the game shares: showing one with the focus, and a minimised window
+// coming back to its normal size when it is activated.
+#pragma once
+
+class QEvent;
+class QWidget;
+
+namespace zendrix {
+
+// Restores a minimised window, shows it, brings it to the front and gives it the focus.
+void ShowAndFocus(QWidget* window);
+
+// For a window's event(): restores it when it is activated while minimised.
+void RestoreIfActivatedWhileMinimised(QWidget* window, const QEvent* event);
+
+}  // namespace zendrix
