@@ -1,11 +1,13 @@
 // Takes the README's screenshots of the real main window, offscreen: the title board after
-// start-up, and a Large demo minefield in mid-game. Usage: game_screenshots OUTPUT_DIR
+// start-up, the help window, and a Large demo minefield in mid-game. Usage: game_screenshots
+// OUTPUT_DIR
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
+#include "help/help_window.h"
 #include "mainwindow/mine_board_window.h"
 
 using namespace zendrix;
@@ -40,6 +42,10 @@ int main(int argc, char** argv) {
     window.start();
     WaitUntil([&] { return !window.board().game().demonstrationMode; });
     bool ok = Save(window, out + "/title-board.png");
+    HelpWindow* help = window.helpWindow();
+    help->showAndFocus();
+    ok = Save(*help, out + "/window-help.png") && ok;
+    help->hide();
 
     // A Large demo minefield, played by the rules a careful player would follow for a while.
     MineBoard& board = window.board();
