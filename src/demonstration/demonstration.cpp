@@ -25,17 +25,20 @@ void MineBoard::StartDemonstrationBoard() {
 
 void MineBoard::ReadDataFile() {
     // Reading replaces the table and the colours, so save what changed since the last read first.
-    SaveIfChanged();
+    const std::string saveTrouble = SaveIfChanged(/*tellPlayer=*/false);
     const DataFileReport report = dataFile_.ReadBestScores(bestScores_, colours_);
     bestScoresChanged_ = false;
-    if (report.NeedsAttention()) {
-        view_.ShowMessage("3D-Zendrix data file", report.message, DialogueIcon::kWarning);
-    }
+    const bool read =
+        report.outcome == DataFileOutcome::kRead || report.outcome == DataFileOutcome::kCreated;
     // The marker colour read from the file is the one to put back when the run ends.
-    savedMarkerColor_ = colours_.MarkerColour();
+    if (read) savedMarkerColor_ = colours_.MarkerColour();
     // Rebuilding the colour list counts as a change and redraws the board in the colours read.
     selector_.expandlist();
     changeable_.SetCaptionsFromNames();
+    // Told last: the demonstration goes on while the box is open.
+    std::string trouble = saveTrouble;
+    if (report.NeedsAttention()) trouble += (trouble.empty() ? "" : "\n\n") + report.message;
+    if (!trouble.empty()) view_.ShowMessage(kDataFileTitle, trouble, DialogueIcon::kWarning);
 }
 
 void MineBoard::PlacePointer(int x, int y, int z) {

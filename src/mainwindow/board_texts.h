@@ -10,6 +10,7 @@ namespace zendrix {
 inline constexpr const char* kProgramTitle = "3D-Zendrix Version 1.3";
 inline constexpr const char* kWindowCaption = "3D-Zendrix";
 inline constexpr const char* kNewMinefieldCaption = "   New Minefield";
+inline constexpr const char* kDataFileTitle = "3D-Zendrix data file";
 inline constexpr const char* kDisplayCaption = " Demonstration     of moves    and strategies";
 
 // lblMineInfo: size, density and reach on three lines.

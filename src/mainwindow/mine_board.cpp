@@ -247,12 +247,12 @@ void MineBoard::form_resize() {
     view_.BoardChanged();
 }
 
-void MineBoard::SaveIfChanged() {
-    if (!bestScoresChanged_) return;
+std::string MineBoard::SaveIfChanged(bool tellPlayer) {
+    if (!bestScoresChanged_) return "";
     const DataFileReport report = dataFile_.WriteBestScores(bestScores_, colours_);
-    if (report.NeedsAttention()) {
-        view_.ShowMessage("3D-Zendrix data file", report.message, DialogueIcon::kWarning);
-    }
+    if (!report.NeedsAttention()) return "";
+    if (tellPlayer) view_.ShowMessage(kDataFileTitle, report.message, DialogueIcon::kWarning);
+    return report.message;
 }
 
 }  // namespace zendrix

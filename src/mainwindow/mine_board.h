@@ -101,8 +101,9 @@ class MineBoard : private MoveObserver, private ColourHost {
     // The whole-board redraw after a resize or a colour change.
     void form_resize();
 
-    // Writes the data file when anything changed since it was read; reports trouble.
-    void SaveIfChanged();
+    // Writes the data file when anything changed since it was read. Returns the player's message
+    // when that failed, after showing it unless told not to.
+    std::string SaveIfChanged(bool tellPlayer = true);
 
     void StartNewGame();
     void RunDemonstrationStep(int argument);

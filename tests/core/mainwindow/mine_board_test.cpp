@@ -122,6 +122,29 @@ TEST(StartUp, MarkerColourReadFromTheFileSurvivesTheRun) {
               (std::array<bool, 6>{false, false, false, true, false, false}));
 }
 
+TEST(StartUp, AColourResetWhileReadingIsReportedAndTheFilesMarkerColourStays) {
+    testing::TemporaryDirectory directory;
+    {
+        BestScoreTable table;
+        ColourModel colours;
+        colours.itemColor[kItemMarkers] = 9;
+        std::string text = FormatDataFile(table, colours);
+        // Line 81 holds item 5 ("2 Mines"): no palette has an entry 99.
+        size_t at = 0;
+        for (int line = 1; line < 81; ++line) at = text.find("\r\n", at) + 2;
+        text.replace(at, text.find("\r\n", at) - at, "99");
+        std::ofstream("3DZendrix.dat", std::ios::binary) << text;
+    }
+    FakeView view;
+    MineBoard board(view);
+    board.Load();
+    RunDemonstration(board);
+    EXPECT_EQ(board.colours().MarkerColour(), 9);
+    EXPECT_EQ(board.colours().itemColor[5], board.colours().defaultItemColor[5]);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].title, "3D-Zendrix data file");
+}
+
 TEST(StartUp, DamagedDataFileIsReportedOnceAndPlayGoesOn) {
     testing::TemporaryDirectory directory;
     std::ofstream("3DZendrix.dat") << "not a data file\r\n";
