@@ -144,6 +144,10 @@ void MineBoard::FinishDemonstration() {
     SetVisible(Control::lblDisplay, false);
     game_.demonstrationMode = false;
     SetVisible(Control::lblMoveDescription, false);
+    if (startupRun_) {
+        startupRun_ = false;
+        form_resize();
+    }
 }
 
 void MineBoard::ReplayButton() {

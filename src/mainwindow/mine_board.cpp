@@ -54,6 +54,7 @@ void MineBoard::Load() {
     DensityCommand(1);
     ReachCommand(2);
     SizeCommand(0);
+    startupRun_ = true;
     StartNewGame();
 }
 
@@ -155,10 +156,12 @@ void MineBoard::StartNewGame() {
     SetTimer(Timer::clkBestScoreDelay, false);
     game_.ResetForNewGame();
     BoardPainter painter = Painter();
-    painter.ClearBoard();
+    if (!startupRun_) painter.ClearBoard();
     view_.ApplyStatusLayout(LayoutBoard(geometry_, game_.columnCount, game_.rowCount));
-    painter.DrawMinefieldBase();
-    painter.DrawGrid();
+    if (!startupRun_) {
+        painter.DrawMinefieldBase();
+        painter.DrawGrid();
+    }
     view_.BoardChanged();
     startclock();
     ShowMineInfo();
@@ -200,16 +203,18 @@ void MineBoard::BoardPress(MouseButton button, std::optional<Square> hit) {
     view_.BoardChanged();
 }
 
+// While the demonstration runs silently at start-up nobody sees its moves drawn one by one; its
+// end draws the whole board once instead.
 void MineBoard::PaintSquare(const Square& square, Rgb colour) {
-    Painter().PaintSquare(square, colour);
+    if (!startupRun_) Painter().PaintSquare(square, colour);
 }
 
 void MineBoard::DrawGrid() {
-    Painter().DrawGrid();
+    if (!startupRun_) Painter().DrawGrid();
 }
 
 void MineBoard::ShowMines(const Square& struck) {
-    Painter().ShowMines(struck.column, struck.row, struck.level);
+    if (!startupRun_) Painter().ShowMines(struck.column, struck.row, struck.level);
 }
 
 void MineBoard::GameEnded() {
@@ -243,6 +248,7 @@ void MineBoard::BestScoreDelayTick() {
 }
 
 void MineBoard::form_resize() {
+    if (startupRun_) return;  // the end of the start-up run draws everything
     if (auto layout = Painter().form_resize()) view_.ApplyStatusLayout(*layout);
     view_.BoardChanged();
 }

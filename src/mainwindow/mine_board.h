@@ -189,6 +189,8 @@ class MineBoard : private MoveObserver, private ColourHost {
     bool randomChecked_ = false;
     bool demoChecked_ = false;
 
+    // From start-up until its demonstration has finished: nothing is drawn until the end.
+    bool startupRun_ = false;
     int demoStep_ = 0;
     int savedMarkerColor_ = 0;
 };

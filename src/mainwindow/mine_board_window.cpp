@@ -76,32 +76,44 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
     return button;
 }
 
-// Status labels keep their size, but the platform's sans-serif face is wider than the one the
-// layout was made for: step the font down (never below 6.5 points) until every line fits the part
-// of the label inside the window.
-void FitFontToLabel(QLabel* label, double points) {
-    QFont font = label->font();
-    const int available = std::min(label->width(), label->parentWidget()->width() - label->x()) - 2;
-    const QStringList lines = label->text().split('\n');
-    auto widest = [&lines](const QFont& f) {
-        const QFontMetrics metrics(f);
-        int width = 0;
-        for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
-        return width;
-    };
-    font.setPointSizeF(points);
-    const int nominal = widest(font);
-    if (nominal > available && available > 0) {
-        // Text width grows about linearly with the size: start from the proportional size and
-        // step down only for what hinting adds.
-        double size = std::floor(points * available / nominal * 4) / 4;
-        for (size = std::max(size, 6.5); size > 6.5; size -= 0.25) {
-            font.setPointSizeF(size);
-            if (widest(font) <= available) break;
+// Status labels keep their size, but the platform's sans-serif face may be wider than the one
+// the layout was made for. Their common font is stepped down once, at creation (never below 6.5
+// points), until the widest text each label can ever show fits the part of it inside the window.
+// One size for all of them also means one font to load.
+struct StatusText {
+    QLabel* label;
+    std::initializer_list<const char*> texts;
+    int availableTwips;
+};
+
+void FitStatusFonts(std::initializer_list<StatusText> labels, double points) {
+    auto fits = [&labels](const QFont& font, double* proportional) {
+        const QFontMetrics metrics(font);
+        bool all = true;
+        for (const StatusText& status : labels) {
+            const int available = std::min(status.label->width(), Px(status.availableTwips)) - 2;
+            int widest = 0;
+            for (const char* text : status.texts) {
+                widest = std::max(widest, metrics.horizontalAdvance(text));
+            }
+            if (widest > available) all = false;
+            if (proportional && widest > 0) {
+                *proportional = std::min(*proportional, font.pointSizeF() * available / widest);
+            }
         }
-        font.setPointSizeF(std::max(size, 6.5));
+        return all;
+    };
+    QFont font = labels.begin()->label->font();
+    font.setPointSizeF(points);
+    double proportional = points;
+    if (!fits(font, &proportional)) {
+        // Widths grow about linearly with the size: take the proportional size, and a quarter
+        // point less if hinting still makes something too wide.
+        const double size = std::max(6.5, std::floor(proportional * 4) / 4);
+        font.setPointSizeF(size);
+        if (size > 6.5 && !fits(font, nullptr)) font.setPointSizeF(size - 0.25);
     }
-    if (font != label->font()) label->setFont(font);
+    for (const StatusText& status : labels) status.label->setFont(font);
 }
 
 }  // namespace
@@ -231,6 +243,20 @@ void MineBoardWindow::BuildControls() {
     cursor->setAttribute(Qt::WA_TransparentForMouseEvents);
     cursor->setAccessibleName("Demonstration pointer");
     set(Control::imgCursor, cursor);
+
+    // The status labels stand at fixed distances from the window's edges; lblMineDetectionInfo and
+    // clockdisplay show only their first 3150 twips, the rest lies beyond the right edge.
+    auto label = [this](Control c) { return static_cast<QLabel*>(control(c)); };
+    FitStatusFonts(
+        {{label(Control::lblMineInfo),
+          {"Minefield Size: Medium", "Mine Reach:    26 (adjacent sides, edges or points)"},
+          4575},
+         {label(Control::lblMineDetectionInfo),
+          {"Number of mines: 123", "Number of locations unexposed: 384"},
+          3150},
+         {label(Control::clockdisplay), {"Time elapsed: 00:00:00"}, 3150},
+         {label(Control::lblDemoMinefield), {"Demo Minefield M16 #4"}, 2175}},
+        8.25);
 
     for (QWidget* w : controls_) w->setVisible(false);
     for (Control c : {Control::lblMineInfo, Control::lblMineDetectionInfo, Control::clockdisplay}) {
@@ -396,10 +422,6 @@ void MineBoardWindow::SetText(Control c, const std::string& text) {
     QWidget* widget = control(c);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(ToQt(text));
-        if (c == Control::lblMineInfo || c == Control::lblMineDetectionInfo ||
-            c == Control::clockdisplay || c == Control::lblDemoMinefield) {
-            FitFontToLabel(label, 8.25);
-        }
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         button->setText(ToQt(text));
     }
@@ -429,10 +451,6 @@ Canvas& MineBoardWindow::BoardCanvas() {
 }
 
 void MineBoardWindow::BoardChanged() {
-    // The silent run at start-up finishes within a frame or two; showing each of its steps
-    // would only delay the final board.
-    const GameState& game = board_.game();
-    if (game.demonstrationMode && !board_.IsVisible(Control::lblDisplay)) return;
     boardWidget_->update();
 }
 
@@ -450,10 +468,6 @@ void MineBoardWindow::ApplyStatusLayout(const StatusLayout& layout) {
     apply(Control::lblTitle, layout.lblTitle);
     apply(Control::lblDemoMinefield, layout.lblDemoMinefield);
     apply(Control::cmdNewMinefield, layout.cmdNewMinefield);
-    for (Control c : {Control::lblMineInfo, Control::lblMineDetectionInfo, Control::clockdisplay,
-                      Control::lblDemoMinefield}) {
-        FitFontToLabel(static_cast<QLabel*>(control(c)), 8.25);
-    }
 }
 
 void MineBoardWindow::MoveCursorImage(PointF topLeft) {
