@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Builds the game and starts it.
+# Builds the game and starts it in the directory it was called from, where the game keeps its
+# data file 3DZendrix.dat.
 set -euo pipefail
+caller=$PWD
 cd "$(dirname "$0")/.."
+repo=$PWD
 scripts/install-deps.sh
 cmake --preset dev >/dev/null
 cmake --build --preset dev --target 3dzendrix
@@ -10,4 +13,5 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
     echo "Start it from a desktop session, or run it under a virtual X server such as xvfb-run." >&2
     exit 1
 fi
-exec build/dev/app/3dzendrix "$@"
+cd "$caller"
+exec "$repo/build/dev/app/3dzendrix" "$@"
