@@ -19,6 +19,7 @@
 #include "board/board_widget.h"
 #include "colours/colour_selector_window.h"
 #include "colours/create_colour_window.h"
+#include "demonstration/demonstration_script.h"
 #include "help/help_text.h"
 #include "help/help_window.h"
 #include "mainwindow/wrap_button_widget.h"
@@ -429,8 +430,11 @@ void MineBoardWindow::SetText(Control c, const std::string& text) {
 
 void MineBoardWindow::SetVisible(Control c, bool visible) {
     QWidget* widget = control(c);
+    if (c == Control::lblMoveDescription && visible) FitDescriptionFont();
     widget->setVisible(visible);
-    if (visible) widget->raise();
+    // What is shown comes to the front (the demo label over the settings label, the pointer over
+    // everything), except the demonstration's panel, which stays behind its text and buttons.
+    if (visible && c != Control::lblDisplay) widget->raise();
 }
 
 void MineBoardWindow::SetTimer(Timer t, bool enabled, int intervalMs) {
@@ -444,6 +448,29 @@ void MineBoardWindow::SetTimer(Timer t, bool enabled, int intervalMs) {
     } else if (!qtimer->isActive()) {
         qtimer->start();
     }
+}
+
+void MineBoardWindow::FitDescriptionFont() {
+    // The step texts were written for a narrower face than this platform's; the font steps down
+    // (never below 6.5 points) until the longest of them fits the panel's text box. Done the first
+    // time the texts are shown, not at start-up, where they stay hidden.
+    if (descriptionFitted_) return;
+    descriptionFitted_ = true;
+    auto* label = static_cast<QLabel*>(control(Control::lblMoveDescription));
+    QFont font = label->font();
+    const QRect box(0, 0, label->width() - 2 * label->margin(), label->height());
+    for (double size = 8.25; size > 6.5; size -= 0.25) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font);
+        bool fits = true;
+        for (int step = 0; step < kFinalDemonstrationStep && fits; ++step) {
+            const QString text = ToQt(DemonstrationCaption(step));
+            fits = metrics.boundingRect(box, Qt::TextWordWrap | Qt::AlignLeft, text).height() <=
+                   box.height();
+        }
+        if (fits) break;
+    }
+    label->setFont(font);
 }
 
 Canvas& MineBoardWindow::BoardCanvas() {

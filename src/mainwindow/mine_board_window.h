@@ -88,6 +88,7 @@ class MineBoardWindow : public QMainWindow, public MineBoardView, private BestSc
     void BuildMenus();
     void BuildTimers();
     void ShowAbout();
+    void FitDescriptionFont();
 
     MineBoard board_;
     BoardWidget* boardWidget_ = nullptr;
@@ -101,6 +102,7 @@ class MineBoardWindow : public QMainWindow, public MineBoardView, private BestSc
     QAction* demoAction_ = nullptr;
     SecondaryWindows windows_;
     bool unloaded_ = false;
+    bool descriptionFitted_ = false;
 };
 
 // The 32 x 32 pointer picture of the demonstration: an arrow with a small hourglass, its tip at

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "board/board_widget.h"
+#include "demonstration/demonstration_script.h"
 #include "mainwindow/mine_board_window.h"
 #include "scores/best_scores_window.h"
 #include "support/modal.h"
@@ -233,6 +234,21 @@ void MainWindowTest::demonstrationButtons() {
     QVERIFY(Label(Control::lblDisplay)->isVisible());
     QVERIFY(Label(Control::lblMoveDescription)->isVisible());
     QVERIFY(freeze->isVisible());
+    // The panel's text and buttons stand in front of the panel, the pointer in front of all.
+    for (Control c : {Control::cmdFreeze, Control::cmdReplay, Control::cmdCancelDisplay,
+                      Control::lblMoveDescription}) {
+        QWidget* widget = Window().control(c);
+        const QPoint centre = widget->geometry().center();
+        QCOMPARE(Window().boardWidget()->childAt(centre), widget);
+    }
+    // Every step's text fits its box.
+    QLabel* description = Label(Control::lblMoveDescription);
+    for (int step = 0; step <= 12; ++step) {
+        const QString text = QString::fromStdString(WithLineFeeds(DemonstrationCaption(step)));
+        const QRect needed = description->fontMetrics().boundingRect(
+            QRect(0, 0, description->width(), description->height()), Qt::TextWordWrap, text);
+        QVERIFY2(needed.height() <= description->height(), qPrintable(text));
+    }
     QTest::mouseClick(freeze, Qt::LeftButton);
     QCOMPARE(freeze->text(), QString("Continue"));
     QTest::mouseClick(freeze, Qt::LeftButton);
