@@ -147,6 +147,7 @@ void MineBoard::FinishDemonstration() {
     if (startupRun_) {
         startupRun_ = false;
         form_resize();
+        view_.StartupRunFinished();
     }
 }
 

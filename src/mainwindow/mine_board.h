@@ -65,6 +65,8 @@ class MineBoardView {
     // The best-scores window shows this combination (visible or not).
     virtual void ShowBestTimes(int size, int density) = 0;
     virtual void FocusFreezeButton() = 0;
+    // The silent demonstration run at start-up has ended and drawn its final board.
+    virtual void StartupRunFinished() {}
     // Window requests of the colour windows' logic.
     virtual void RestoreMainWindowIfMinimised() {}
     virtual void FocusMainWindow() {}

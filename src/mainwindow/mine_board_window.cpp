@@ -182,8 +182,15 @@ MineBoardWindow::MineBoardWindow(DataFile dataFile, QWidget* parent)
 MineBoardWindow::~MineBoardWindow() = default;
 
 void MineBoardWindow::start() {
+    // The start-up run ends within a few milliseconds; painting the window before it has ended
+    // would only paint it twice.
+    setUpdatesEnabled(false);
     show();
     board_.Load();
+}
+
+void MineBoardWindow::StartupRunFinished() {
+    setUpdatesEnabled(true);
 }
 
 void MineBoardWindow::BuildControls() {

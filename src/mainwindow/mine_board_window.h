@@ -70,6 +70,7 @@ class MineBoardWindow : public QMainWindow, public MineBoardView, private BestSc
     void FocusModifyWindowIfVisible() override;
     void FocusSelectorWindow() override;
     void FocusFreezeButton() override;
+    void StartupRunFinished() override;
 
   private:
     // BestScoresHost
