@@ -27,8 +27,9 @@ QColor ToQColor(Rgb c) {
 }  // namespace
 
 QtCanvas::QtCanvas() {
-    font_ = QFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
-    font_.setStyleHint(QFont::SansSerif);
+    // The same font description as the window's labels, so the font engines loaded for them
+    // (and the family lookups behind them) serve the board's numbers as well.
+    font_ = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     Resize(QSize(1, 1), 1.0);
 }
 
