@@ -89,10 +89,8 @@ QLabel* CaptionLabel(QWidget* parent, const char* name, const QString& text, con
     label->setGeometry(at);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette palette = label->palette();
     // The active-caption colour of the old window systems: the platform's highlight colour.
-    palette.setColor(QPalette::WindowText, label->palette().color(QPalette::Highlight));
-    label->setPalette(palette);
+    SetPaletteColour(label, QPalette::WindowText, label->palette().color(QPalette::Highlight));
     return label;
 }
 
@@ -189,9 +187,8 @@ void ColourSelectorWindow::refresh() {
     select(lstbxItems_, selector_.itemListPosition());
     select(lstbxColors_, selector_.colourListPosition());
     if (const auto colour = selector_.swatchColour()) {
-        QPalette palette = exampleColor_->palette();
-        palette.setColor(QPalette::Window, QColor(colour->red, colour->green, colour->blue));
-        exampleColor_->setPalette(palette);
+        SetPaletteColour(exampleColor_, QPalette::Window,
+                         QColor(colour->red, colour->green, colour->blue));
     }
     refreshing_ = false;
 }

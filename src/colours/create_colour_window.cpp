@@ -154,12 +154,8 @@ void CreateColourWindow::refresh() {
     if (txtbxName_->text() != name) txtbxName_->setText(name);
 
     const QColor colour = ToQColor(colours_.WorkingColour());
-    QPalette swatch = label3_->palette();
-    swatch.setColor(QPalette::Window, colour);
-    label3_->setPalette(swatch);
-    QPalette sample = shpColor_->palette();
-    sample.setColor(QPalette::WindowText, colour);
-    shpColor_->setPalette(sample);
+    SetPaletteColour(label3_, QPalette::Window, colour);
+    SetPaletteColour(shpColor_, QPalette::WindowText, colour);
     refreshing_ = false;
 }
 

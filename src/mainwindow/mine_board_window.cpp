@@ -60,10 +60,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, QRect twips, QColor backgro
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    label->setPalette(palette);
+    SetPaletteColour(label, QPalette::Window, background);
+    SetPaletteColour(label, QPalette::WindowText, text);
     label->setFont(DialogFont(points, bold));
     label->setAlignment(alignment);
     label->setGeometry(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height()));
@@ -164,9 +162,7 @@ MineBoardWindow::MineBoardWindow(DataFile dataFile, QWidget* parent)
     boardWidget_ = new BoardWidget(board_.game(), board_.colours(), board_.geometry(), this);
     boardWidget_->setObjectName("board");
     setCentralWidget(boardWidget_);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
+    SetPaletteColour(this, QPalette::Window, Qt::white);
     BuildControls();
     BuildTimers();
     BuildMenus();
@@ -217,9 +213,7 @@ void MineBoardWindow::BuildControls() {
                                              kLightBlue, QColor(50, 0, 150), 8.25, true, centre));
     auto* newMinefield =
         MakeButton(parent, "cmdNewMinefield", kNewMinefieldCaption, {8095, 5370, 975, 495});
-    QPalette buttonPalette = newMinefield->palette();
-    buttonPalette.setColor(QPalette::Button, kLightBlue);
-    newMinefield->setPalette(buttonPalette);
+    SetPaletteColour(newMinefield, QPalette::Button, kLightBlue);
     connect(newMinefield, &QPushButton::clicked, this, [this] { board_.NewMinefieldButton(); });
     set(Control::cmdNewMinefield, newMinefield);
 

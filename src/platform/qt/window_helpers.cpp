@@ -14,6 +14,12 @@ void ShowAndFocus(QWidget* window) {
     window->setFocus(Qt::OtherFocusReason);
 }
 
+void SetPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
 void RestoreIfActivatedWhileMinimised(QWidget* window, const QEvent* event) {
     if (event->type() == QEvent::WindowActivate && window->isMinimized()) {
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
