@@ -1,9 +1,8 @@
 // Starts 3D-Zendrix: one main window, the event loop until it closes.
-#include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 
-#include "mainwindow/mine_board_window.h"
+#include "platform/qt/run_game.h"
 
 namespace {
 
@@ -26,11 +25,5 @@ int main(int argc, char** argv) {
             stderr);
         return 1;
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("3D-Zendrix");
-    QApplication::setApplicationVersion("1.3");
-    QApplication::setDesktopFileName("io.github.zendrix.3dzendrix");
-    zendrix::MineBoardWindow window;
-    window.start();
-    return QApplication::exec();
+    return zendrix::RunGame(argc, argv);
 }

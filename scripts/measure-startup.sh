@@ -21,19 +21,24 @@ fi
 
 work=$(mktemp -d)
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
-measure() {
-    local times=() rss=()
-    # One run to warm the caches and create the data file, as a player's machine has it.
-    (cd "$work" && "$probe" "$@" >/dev/null 2>&1)
-    for _ in $(seq "$runs"); do
-        read -r t r < <(cd "$work" && ZENDRIX_LAUNCH_NS=$(date +%s%N) "$probe" "$@" 2>/dev/null)
-        times+=("$t"); rss+=("$r")
-    done
-    printf '%s\n' "${times[@]}" | median
-    printf '%s\n' "${rss[@]}" | median
+launch() {
+    (cd "$work" && ZENDRIX_LAUNCH_NS=$(date +%s%N) "$probe" "$@" 2>/dev/null)
 }
-read -r -d '' bare_t bare_r < <(measure --bare; printf '\0') || true
-read -r -d '' game_t game_r < <(measure; printf '\0') || true
+# One run of each to warm the caches and create the data file, as a player's machine has it.
+launch --bare >/dev/null
+launch >/dev/null
+# The two alternate, so that a change in the machine's load touches both alike.
+bare_times=() bare_rss=() game_times=() game_rss=()
+for _ in $(seq "$runs"); do
+    read -r t r < <(launch --bare)
+    bare_times+=("$t"); bare_rss+=("$r")
+    read -r t r < <(launch)
+    game_times+=("$t"); game_rss+=("$r")
+done
+bare_t=$(printf '%s\n' "${bare_times[@]}" | median)
+bare_r=$(printf '%s\n' "${bare_rss[@]}" | median)
+game_t=$(printf '%s\n' "${game_times[@]}" | median)
+game_r=$(printf '%s\n' "${game_rss[@]}" | median)
 rm -rf "$work"
 awk -v gt="$game_t" -v gr="$game_r" -v bt="$bare_t" -v br="$bare_r" -v n="$runs" 'BEGIN {
     printf "runs: %d (medians)\n", n

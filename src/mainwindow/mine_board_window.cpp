@@ -40,10 +40,6 @@ QString ToQt(const std::string& text) {
     return QString::fromStdString(WithLineFeeds(text));
 }
 
-QColor ToQColor(Rgb c) {
-    return QColor(c.red, c.green, c.blue);
-}
-
 const QColor kLightBlue(192, 192, 255);
 
 QFont DialogFont(double points, bool bold) {
