@@ -25,20 +25,24 @@ void MineBoard::StartDemonstrationBoard() {
 
 void MineBoard::ReadDataFile() {
     // Reading replaces the table and the colours, so save what changed since the last read first.
-    const std::string saveTrouble = SaveIfChanged(/*tellPlayer=*/false);
-    const DataFileReport report = dataFile_.ReadBestScores(bestScores_, colours_);
-    bestScoresChanged_ = false;
-    const bool read =
-        report.outcome == DataFileOutcome::kRead || report.outcome == DataFileOutcome::kCreated;
-    // The marker colour read from the file is the one to put back when the run ends.
-    if (read) savedMarkerColor_ = colours_.MarkerColour();
+    // When that fails, the file is not read at all: it would replace what could not be saved.
+    std::string trouble = SaveIfChanged(/*tellPlayer=*/false);
+    if (trouble.empty()) {
+        const DataFileReport report = dataFile_.ReadBestScores(bestScores_, colours_);
+        bestScoresChanged_ = false;
+        const bool read =
+            report.outcome == DataFileOutcome::kRead || report.outcome == DataFileOutcome::kCreated;
+        // The marker colour read from the file is the one to put back when the run ends.
+        if (read) savedMarkerColor_ = colours_.MarkerColour();
+        if (report.NeedsAttention()) trouble = report.message;
+    }
     // Rebuilding the colour list counts as a change and redraws the board in the colours read.
     selector_.expandlist();
     changeable_.SetCaptionsFromNames();
-    // Told last: the demonstration goes on while the box is open.
-    std::string trouble = saveTrouble;
-    if (report.NeedsAttention()) trouble += (trouble.empty() ? "" : "\n\n") + report.message;
-    if (!trouble.empty()) view_.ShowMessage(kDataFileTitle, trouble, DialogueIcon::kWarning);
+    // Told once the demonstration has been set up; it goes on while the box is open.
+    if (!trouble.empty()) {
+        view_.ShowMessageWhenIdle(kDataFileTitle, trouble, DialogueIcon::kWarning);
+    }
 }
 
 void MineBoard::PlacePointer(int x, int y, int z) {
@@ -135,6 +139,9 @@ void MineBoard::FinishDemonstration() {
     SetTimer(Timer::tmrDisplayScreen, false);
     SetVisible(Control::imgCursor, false);
     colours_.itemColor[kItemMarkers] = static_cast<int16_t>(savedMarkerColor_);
+    // One check mark, on the colour put back: the file read during the run may have brought
+    // another marker colour than the one checked before it.
+    colours_.markerChecked.fill(false);
     colours_.CheckMarkerOf(savedMarkerColor_);
     view_.MenuChecksChanged();
     SetVisible(Control::cmdNewMinefield, true);
@@ -152,6 +159,11 @@ void MineBoard::FinishDemonstration() {
 }
 
 void MineBoard::ReplayButton() {
+    // A run still going on has the demonstration's own marker colour in force; the player's goes
+    // back first, so that the new run saves (and the data file gets) the player's.
+    if (game_.demonstrationMode) {
+        colours_.itemColor[kItemMarkers] = static_cast<int16_t>(PlayersMarkerColour());
+    }
     geometry_.boardTop = 900;
     game_.demonstrationMode = true;
     game_.demoNumber = 0;

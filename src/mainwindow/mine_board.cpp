@@ -253,9 +253,16 @@ void MineBoard::form_resize() {
     view_.BoardChanged();
 }
 
+int MineBoard::PlayersMarkerColour() const {
+    return game_.demonstrationMode ? savedMarkerColor_ : colours_.MarkerColour();
+}
+
 std::string MineBoard::SaveIfChanged(bool tellPlayer) {
     if (!bestScoresChanged_) return "";
-    const DataFileReport report = dataFile_.WriteBestScores(bestScores_, colours_);
+    // During a demonstration the marker colour in force is the demonstration's, not the player's.
+    ColourModel stored = colours_;
+    stored.itemColor[kItemMarkers] = static_cast<int16_t>(PlayersMarkerColour());
+    const DataFileReport report = dataFile_.WriteBestScores(bestScores_, stored);
     if (!report.NeedsAttention()) return "";
     if (tellPlayer) view_.ShowMessage(kDataFileTitle, report.message, DialogueIcon::kWarning);
     return report.message;

@@ -59,6 +59,13 @@ class MineBoardView {
     virtual void MenuChecksChanged() = 0;
     virtual void ShowMessage(const std::string& title, const std::string& text,
                              DialogueIcon icon) = 0;
+    // The same box, opened once the command in progress has finished. A modal box runs its own
+    // event loop, which would otherwise run the demonstration's timer in the middle of setting up
+    // the demonstration.
+    virtual void ShowMessageWhenIdle(const std::string& title, const std::string& text,
+                                     DialogueIcon icon) {
+        ShowMessage(title, text, icon);
+    }
     // A modal name prompt; the empty text for Cancel.
     virtual std::string AskName(const std::string& title, const std::string& prompt,
                                 const std::string& defaultText) = 0;
@@ -147,6 +154,8 @@ class MineBoard : private MoveObserver, private ColourHost {
     void FocusModifyWindowIfVisible() override { view_.FocusModifyWindowIfVisible(); }
     void FocusSelectorWindow() override { view_.FocusSelectorWindow(); }
 
+    // The marker colour the player chose, even while a demonstration has its own in force.
+    int PlayersMarkerColour() const;
     BoardPainter Painter();
     Play Moves() { return Play(game_, colours_, random_, *this); }
 

@@ -520,6 +520,11 @@ void MineBoardWindow::ShowMessage(const std::string& title, const std::string& t
     box.exec();
 }
 
+void MineBoardWindow::ShowMessageWhenIdle(const std::string& title, const std::string& text,
+                                          DialogueIcon icon) {
+    QTimer::singleShot(0, this, [this, title, text, icon] { ShowMessage(title, text, icon); });
+}
+
 std::string MineBoardWindow::AskName(const std::string& title, const std::string& prompt,
                                      const std::string& defaultText) {
     QInputDialog dialog(this);

@@ -62,6 +62,8 @@ class MineBoardWindow : public QMainWindow, public MineBoardView, private BestSc
     void MoveCursorImage(PointF topLeft) override;
     void MenuChecksChanged() override;
     void ShowMessage(const std::string& title, const std::string& text, DialogueIcon icon) override;
+    void ShowMessageWhenIdle(const std::string& title, const std::string& text,
+                             DialogueIcon icon) override;
     std::string AskName(const std::string& title, const std::string& prompt,
                         const std::string& defaultText) override;
     void ShowBestTimes(int size, int density) override;

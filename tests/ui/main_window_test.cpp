@@ -27,6 +27,7 @@ class MainWindowTest : public QObject {
     void newBestScoreAsksForANameAndCutsIt();
     void gameCommandsAbandonTheGameWithoutADialogue();
     void demonstrationButtons();
+    void fileTroubleAtReplayLeavesTheDemonstrationRunning();
     void everyLabelShowsPlainText();
     void changeableColourRecoloursTheBoardAtOnce();
 
@@ -267,6 +268,41 @@ void MainWindowTest::demonstrationButtons() {
     QVERIFY(!Window().board().game().gameOver);
     QCOMPARE(Window().board().game().columnCount, int16_t{16});
     QVERIFY(!Label(Control::lblTitle)->isVisible());
+}
+
+void MainWindowTest::fileTroubleAtReplayLeavesTheDemonstrationRunning() {
+    // Replay saves and re-reads the file, and tells the player when that fails. The box must
+    // not run the demonstration to its end unseen while it is open. Every name the save may use
+    // for its temporary file is taken, so the save fails.
+    const auto temporaryName = [](int n) {
+        return n == 0 ? QString("3DZendrix.dat.tmp") : QString("3DZendrix.dat.tmp.%1").arg(n);
+    };
+    struct Unblock {
+        std::function<QString(int)> name;
+        ~Unblock() {
+            for (int n = 0; n < 100; ++n) QDir().rmdir(name(n));
+        }
+    } unblock{temporaryName};
+    for (int n = 0; n < 100; ++n) QVERIFY(QDir().mkdir(temporaryName(n)));
+    QString title;
+    bool runningWhileOpen = false;
+    testing::WhenModalOpens(context_.get(), [&](QWidget* modal) {
+        // The player reads the box for a while; the event loop keeps turning meanwhile.
+        QTimer::singleShot(300, modal, [&, modal] {
+            title = modal->windowTitle();
+            runningWhileOpen = Window().board().game().demonstrationMode;
+            static_cast<QMessageBox*>(modal)->accept();
+        });
+    });
+    Window().action("mShowDemo")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!title.isEmpty(), 5000);
+    QCOMPARE(title, QString("3D-Zendrix data file"));
+    QVERIFY(runningWhileOpen);
+    QVERIFY(Window().board().game().demonstrationMode);
+    QVERIFY(Label(Control::lblDisplay)->isVisible());
+    QVERIFY(Label(Control::lblMoveDescription)->isVisible());
+    QCOMPARE(Window().timer(Timer::tmrDisplayScreen)->interval(), 2000);
+    QVERIFY(Window().timer(Timer::tmrDisplayScreen)->isActive());
 }
 
 void MainWindowTest::everyLabelShowsPlainText() {

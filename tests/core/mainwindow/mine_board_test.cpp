@@ -355,5 +355,71 @@ TEST(Demonstration, ReplaySavesChangesBeforeItReadsTheFile) {
     EXPECT_EQ(b.bestScores().At(1, 2, 1).name, "kept");
 }
 
+// Fills every name the save may use for its temporary file, so that saving fails while the
+// file itself can still be read.
+void BlockSaving() {
+    std::filesystem::create_directory("3DZendrix.dat.tmp");
+    for (int n = 1; n < 100; ++n) {
+        std::filesystem::create_directory("3DZendrix.dat.tmp." + std::to_string(n));
+    }
+}
+
+// The marker colour stored in a data file (line 76 holds the markers' item colour).
+std::string StoredMarkerColour() {
+    std::ifstream in("3DZendrix.dat", std::ios::binary);
+    std::string line;
+    for (int n = 1; n <= 76 && std::getline(in, line); ++n) {
+    }
+    return line.substr(0, line.find('\r'));
+}
+
+TEST(Demonstration, ReplayWhenTheSaveFailsKeepsWhatCouldNotBeSaved) {
+    StartedBoard s;
+    MineBoard& b = s.board;
+    b.bestScores().newbestscore("unsaved", 1, 2, GameResult{50, 10, false, false, false});
+    b.bestScoresChanged() = true;
+    b.MarkerColourCommand(3);  // Green
+    BlockSaving();
+    b.ReplayButton();
+    ASSERT_EQ(s.view.messages.size(), 1u);
+    EXPECT_EQ(s.view.messages[0].title, "3D-Zendrix data file");
+    EXPECT_EQ(b.bestScores().At(1, 2, 1).name, "unsaved");
+    EXPECT_TRUE(b.bestScoresChanged()) << "still to be saved";
+    RunDemonstration(b);
+    EXPECT_EQ(b.colours().MarkerColour(), 7);
+    EXPECT_EQ(b.colours().markerChecked,
+              (std::array<bool, 6>{false, false, false, true, false, false}));
+}
+
+TEST(Demonstration, ThePlayersMarkerColourSurvivesAndIsStoredDuringARun) {
+    // Each case replays (or exits) after a number of visible steps; by step 5 the demonstration
+    // has its yellow marker in force, by step 7 its red one.
+    struct Case {
+        int stepsBeforeReplay;
+        bool exitInstead;
+    };
+    for (const Case& c : {Case{0, false}, Case{5, false}, Case{7, false}, Case{6, true}}) {
+        SCOPED_TRACE(c.stepsBeforeReplay);
+        StartedBoard s;
+        MineBoard& b = s.board;
+        b.MarkerColourCommand(3);  // Green, palette entry 7
+        b.ReplayButton();
+        for (int step = 0; step < c.stepsBeforeReplay; ++step) b.DisplayScreenTick();
+        if (c.exitInstead) {
+            b.bestScoresChanged() = true;
+            b.SaveIfChanged();
+            EXPECT_EQ(StoredMarkerColour(), "7");
+            continue;
+        }
+        b.ReplayButton();
+        EXPECT_EQ(StoredMarkerColour(), "7");
+        RunDemonstration(b);
+        EXPECT_FALSE(b.game().demonstrationMode);
+        EXPECT_EQ(b.colours().MarkerColour(), 7);
+        EXPECT_EQ(b.colours().markerChecked,
+                  (std::array<bool, 6>{false, false, false, true, false, false}));
+    }
+}
+
 }  // namespace
 }  // namespace zendrix
