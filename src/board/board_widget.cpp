@@ -62,6 +62,9 @@ void BoardWidget::resizeEvent(QResizeEvent* event) {
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
+    // Labels ignore presses and Qt hands them on to the board; a press on one (the
+    // demonstration's text can lie over the board of a narrow window) is not a move.
+    if (childAt(event->position().toPoint())) return;
     MouseButton button = MouseButton::Other;
     if (event->button() == Qt::LeftButton) button = MouseButton::Left;
     if (event->button() == Qt::RightButton) button = MouseButton::Right;

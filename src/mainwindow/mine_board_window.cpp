@@ -293,6 +293,7 @@ void MineBoardWindow::BuildMenus() {
 
     QMenu* file = menuBar()->addMenu("&File      ");
     file->setObjectName("mFile");
+    file->setSeparatorsCollapsible(false);  // the line above Exit is part of the menu
     addSeparator(file, "mmenuline2");
     item(file, "mExit", "E&xit", [this] { close(); });
 
@@ -543,7 +544,8 @@ void MineBoardWindow::ShowBestTimes(int size, int density) {
 }
 
 void MineBoardWindow::RestoreMainWindowIfMinimised() {
-    if (isMinimized()) showNormal();
+    // Back to the state it had before it was minimised, as activation does.
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
 }
 
 void MineBoardWindow::FocusMainWindow() {

@@ -1,5 +1,6 @@
 // The board widget: resizing lays out and redraws, paint only shows the kept image, and a press
 // reports the square under it.
+#include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -15,6 +16,8 @@ class BoardWidgetTest : public QObject {
     void resizeLaysOutAndRedraws();
     void pressReportsTheSquareAndButton_data();
     void pressReportsTheSquareAndButton();
+    void pressOnAControlOverTheBoardStaysWithTheControl_data();
+    void pressOnAControlOverTheBoardStaysWithTheControl();
     void paintShowsTheKeptImage();
     void zeroWidthHitsNothing();
 };
@@ -109,6 +112,41 @@ void BoardWidgetTest::pressReportsTheSquareAndButton() {
     for (const auto& press : presses) {
         QCOMPARE(press.at(1).value<std::optional<Square>>(), std::nullopt);
     }
+}
+
+void BoardWidgetTest::pressOnAControlOverTheBoardStaysWithTheControl_data() {
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("clickThrough");
+    QTest::addColumn<bool>("reachesTheSquare");
+    QTest::addRow("label shown") << true << false << false;
+    QTest::addRow("label hidden") << false << false << true;
+    QTest::addRow("picture the pointer passes through") << true << true << true;
+}
+
+void BoardWidgetTest::pressOnAControlOverTheBoardStaysWithTheControl() {
+    // A label ignores presses and Qt hands them on to the board underneath; a press on a label
+    // (such as the demonstration's text over a narrow window's board) must not make a move.
+    QFETCH(bool, visible);
+    QFETCH(bool, clickThrough);
+    QFETCH(bool, reachesTheSquare);
+    Board board;
+    board.widget.resize(613, 448);
+    auto* label = new QLabel("text", &board.widget);
+    label->setAutoFillBackground(true);
+    label->setGeometry(QRect(QPoint(0, 0), QSize(40, 20)));
+    label->setAttribute(Qt::WA_TransparentForMouseEvents, clickThrough);
+    label->setVisible(visible);
+    board.widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&board.widget));
+    label->move(board.Centre(7, 4, 2) - QPoint(20, 10));  // once the board is laid out
+    QSignalSpy presses(&board.widget, &BoardWidget::squarePressed);
+
+    QTest::mousePress(&board.widget, Qt::LeftButton, {}, board.Centre(7, 4, 2));
+    QCOMPARE(presses.size(), reachesTheSquare ? 1 : 0);
+    // Beside the label the board still takes its presses.
+    QTest::mousePress(&board.widget, Qt::LeftButton, {}, board.Centre(1, 1, 1));
+    QCOMPARE(presses.size(), reachesTheSquare ? 2 : 1);
+    QCOMPARE(presses.last().at(1).value<std::optional<Square>>(), std::optional(Square{1, 1, 1}));
 }
 
 void BoardWidgetTest::paintShowsTheKeptImage() {

@@ -2,6 +2,8 @@
 // with the end-of-game dialogues, and the demonstration's buttons.
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -29,6 +31,8 @@ class MainWindowTest : public QObject {
     void demonstrationButtons();
     void fileTroubleAtReplayLeavesTheDemonstrationRunning();
     void everyLabelShowsPlainText();
+    void menusAreExact();
+    void restoringAMinimisedWindowKeepsItsEarlierState();
     void changeableColourRecoloursTheBoardAtOnce();
 
   private:
@@ -303,6 +307,93 @@ void MainWindowTest::fileTroubleAtReplayLeavesTheDemonstrationRunning() {
     QVERIFY(Label(Control::lblMoveDescription)->isVisible());
     QCOMPARE(Window().timer(Timer::tmrDisplayScreen)->interval(), 2000);
     QVERIFY(Window().timer(Timer::tmrDisplayScreen)->isActive());
+}
+
+// Every entry of the menus as "caption | objectName | shortcut", separators as "- name", the
+// entries of a submenu indented by two blanks.
+QStringList MenuLines(const QList<QAction*>& actions, const QString& indent = "") {
+    QStringList lines;
+    for (QAction* action : actions) {
+        if (action->isSeparator()) {
+            lines << indent + "- " + action->objectName();
+            continue;
+        }
+        // A top-level menu carries its name on the menu, a submenu on its entry.
+        const QString name = action->objectName().isEmpty() && action->menu()
+                                 ? action->menu()->objectName()
+                                 : action->objectName();
+        lines << indent + action->text() + " | " + name + " | " + action->shortcut().toString();
+        if (QMenu* menu = action->menu()) lines << MenuLines(menu->actions(), indent + "  ");
+    }
+    return lines;
+}
+
+void MainWindowTest::menusAreExact() {
+    const QStringList expected = {
+        "&File       | mFile | ",
+        "  - mmenuline2",
+        "  E&xit | mExit | ",
+        "&Game      | mGame | ",
+        "  Use R&andom Minefields | mNewGame | F1",
+        "  Use D&emo Minefields | mDemo | F2",
+        "  - mmenuline3",
+        "  Change Minefield &Size | mChangeSize | ",
+        "    &Small | mSize0 | ",
+        "    &Medium | mSize1 | ",
+        "    &Large | mSize2 | ",
+        "  Change Mine &Density | mMDensity | ",
+        "      &2% | mminedensity0 | ",
+        "      &4% | mminedensity1 | ",
+        "      &8% | mminedensity2 | ",
+        "    &16% | mminedensity3 | ",
+        "    &32% | mminedensity4 | ",
+        "  Change Mine &Reach | mMineExplosive | ",
+        "    &Only 6 sides | mMineReachto0 | ",
+        "    &Nearest 18 sides or edges | mMineReachto1 | ",
+        "    &All 26 sides, edges or points | mMineReachto2 | ",
+        "&Color       | mColor | ",
+        "  Use &Default Colors | mUseDefaults | ",
+        "  Change &Marker Colors | mChangeMarker | ",
+        "    &Red | mMarkColor0 | Ctrl+R",
+        "    &Orange | mMarkColor1 | Ctrl+O",
+        "    &Yellow | mMarkColor2 | Ctrl+Y",
+        "    &Green | mMarkColor3 | Ctrl+G",
+        "    &Blue | mMarkColor4 | Ctrl+B",
+        "    &Violet | mMarkColor5 | Ctrl+V",
+        "  Select &Item Colors... | mSelectColors | ",
+        "  Modify &Changeable Colors... | mCreateColor | ",
+        "&Scores     | mScores | ",
+        "  &Show Best Scores | mShowBestScores | ",
+        "&Help       | mHelp | ",
+        "  &Text... | mHelpText | ",
+        "  Demonstration &Graphic | mShowDemo | ",
+        "  - mmenuline1",
+        "  &About 3D-Zendrix | mAbout | ",
+    };
+    const QStringList actual = MenuLines(Window().menuBar()->actions());
+    QCOMPARE(actual.join('\n'), expected.join('\n'));
+    // The File menu's separator stands above Exit (Qt would hide a leading one by default).
+    QVERIFY(!Window().findChild<QMenu*>("mFile")->separatorsCollapsible());
+}
+
+void MainWindowTest::restoringAMinimisedWindowKeepsItsEarlierState() {
+    // Activation and the colour windows' request both bring a minimised main window back as it
+    // was before. The window stays hidden: the offscreen platform would restore a shown one itself.
+    for (bool byActivation : {true, false}) {
+        for (Qt::WindowStates before :
+             {Qt::WindowStates(Qt::WindowNoState), Qt::WindowStates(Qt::WindowMaximized)}) {
+            MineBoardWindow window;
+            window.setWindowState(before | Qt::WindowMinimized);
+            QVERIFY(window.isMinimized());
+            if (byActivation) {
+                QEvent activate(QEvent::WindowActivate);
+                QCoreApplication::sendEvent(&window, &activate);
+            } else {
+                window.RestoreMainWindowIfMinimised();
+            }
+            QCOMPARE(window.windowState(), before);
+        }
+    }
 }
 
 void MainWindowTest::everyLabelShowsPlainText() {
