@@ -5,12 +5,15 @@
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #define ZENDRIX_HAVE_FSYNC 1
+#define ZENDRIX_HAVE_POSIX_OPEN 1
 #endif
 
 namespace zendrix {
@@ -47,16 +50,83 @@ void SyncDirectory(const fs::path& directory) {
 #endif
 }
 
+// How many symbolic links a save follows before it gives up; the same bound the system uses, so
+// a loop of links fails instead of hanging the save.
+constexpr int kMaxLinkHops = 40;
+
+// The file a save must replace: the target itself, or, when it is a symbolic link (the player may
+// keep the real file in a synced folder), the file at the end of its chain of links. A dangling
+// link yields the missing file it names, so that saving creates it and the link becomes valid.
+bool ResolveLinks(const fs::path& path, fs::path& resolved, std::string& error) {
+    fs::path current = path;
+    for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+        std::error_code ec;
+        // Anything but a link (missing, unreachable, ...) is left to the file creation to judge,
+        // exactly as for a plain target.
+        if (!fs::is_symlink(fs::symlink_status(current, ec))) {
+            resolved = current;
+            return true;
+        }
+        if (hop == kMaxLinkHops) break;
+        const fs::path link = fs::read_symlink(current, ec);
+        if (ec) {
+            error = ec.message();
+            return false;
+        }
+        // Not normalised: ".." must climb from the link's real folder, as the system does.
+        current = link.is_absolute() ? link : current.parent_path() / link;
+    }
+    error = std::make_error_code(std::errc::too_many_symbolic_link_levels).message();
+    return false;
+}
+
+// The permission bits the new file takes over from the one it replaces, so that a file the player
+// made private stays private. None for a missing target: a new file gets the default.
+std::optional<fs::perms> ModeToKeep(const fs::path& target) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(target, ec);
+    if (ec || !fs::is_regular_file(status)) return std::nullopt;
+    return status.permissions() & fs::perms::all;
+}
+
+// Opens a new file, failing if the name is taken. With a mode to keep, the file is born with no
+// more access than that mode allows, so private contents are never readable by others, and then
+// gets exactly that mode (which the umask may have narrowed). Setting the mode is best effort.
+std::FILE* CreateExclusive(const fs::path& name, std::optional<fs::perms> mode) {
+#ifdef ZENDRIX_HAVE_POSIX_OPEN
+    const auto bits = static_cast<mode_t>(mode ? static_cast<unsigned>(*mode) : 0666u);
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, bits);
+    if (fd < 0) return nullptr;
+    if (mode) (void)::fchmod(fd, bits);
+    std::FILE* file = ::fdopen(fd, "wb");
+    if (file == nullptr) {
+        const int error = errno;
+        ::close(fd);
+        ::unlink(name.c_str());
+        errno = error;
+    }
+    return file;
+#else
+    std::FILE* file = std::fopen(name.string().c_str(), "wbx");
+    if (file != nullptr && mode) {
+        std::error_code ignored;
+        fs::permissions(name, *mode, ignored);
+    }
+    return file;
+#endif
+}
+
 // Creates a fresh temporary beside the target. Exclusive creation keeps two writers (or a
 // leftover from a crash) from sharing one temporary.
-std::FILE* CreateTemporary(const fs::path& target, fs::path& temporary, int& error) {
+std::FILE* CreateTemporary(const fs::path& target, std::optional<fs::perms> mode,
+                           fs::path& temporary, int& error) {
     constexpr int kAttempts = 100;
     error = 0;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         fs::path candidate = target;
         candidate += attempt == 0 ? ".tmp" : ".tmp." + std::to_string(attempt);
         errno = 0;
-        if (std::FILE* file = std::fopen(candidate.string().c_str(), "wbx")) {
+        if (std::FILE* file = CreateExclusive(candidate, mode)) {
             temporary = candidate;
             return file;
         }
@@ -115,9 +185,13 @@ ReadFileResult ReadWholeFile(const fs::path& path, std::size_t maxBytes) {
 
 StoreResult WriteFileAtomically(const fs::path& path, std::string_view contents) {
     StoreResult result;
+    // Renaming over a link would replace the link with a plain file and leave its target stale.
+    fs::path target;
+    if (!ResolveLinks(path, target, result.error)) return result;
+
     fs::path temporary;
     int error = 0;
-    std::FILE* file = CreateTemporary(path, temporary, error);
+    std::FILE* file = CreateTemporary(target, ModeToKeep(target), temporary, error);
     if (file == nullptr) {
         result.error = ErrnoText(error, "no temporary file could be created");
         return result;
@@ -139,14 +213,14 @@ StoreResult WriteFileAtomically(const fs::path& path, std::string_view contents)
         return result;
     }
 
-    fs::rename(temporary, path, ec);
+    fs::rename(temporary, target, ec);
     if (ec) {
         result.error = ec.message();
         std::error_code ignored;
         fs::remove(temporary, ignored);
         return result;
     }
-    SyncDirectory(path.parent_path());
+    SyncDirectory(target.parent_path());
     result.ok = true;
     result.where = path;
     return result;

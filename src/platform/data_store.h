@@ -34,7 +34,9 @@ struct StoreResult {
 
 // Writes the contents to a new temporary file beside the target, flushes it to the disk and
 // renames it over the target. On any failure the temporary is removed and the old file is left
-// exactly as it was.
+// exactly as it was. A symbolic link is written through: the file at the end of its chain of
+// links is replaced (or, for a dangling link, created) and the link stays as it is. The new file
+// keeps the permission bits of the one it replaces.
 StoreResult WriteFileAtomically(const std::filesystem::path& path, std::string_view contents);
 
 // Renames the file to "<name>.bad", or "<name>.bad.1", "<name>.bad.2", ... whichever is free

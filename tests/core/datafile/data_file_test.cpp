@@ -14,19 +14,11 @@ namespace {
 namespace fs = std::filesystem;
 using testing::BusyColours;
 using testing::BusyTable;
+using testing::Entries;
 using testing::ExpectSameColours;
 using testing::ReadBytes;
 using testing::TempDirectory;
 using testing::WriteBytes;
-
-std::vector<std::string> Entries(const fs::path& directory) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(directory)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // The file's text with line `number` (1-based) replaced.
 std::string WithLine(const std::string& text, int number, const std::string& line) {

@@ -1,0 +1,240 @@
+// Saving the data file when the player has made it a symbolic link or narrowed its permissions:
+// the link must survive and its target get the contents, and the file must keep its mode.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "fixtures.h"
+#include "platform/data_store.h"
+#include "scores/data_file.h"
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <sys/stat.h>
+
+namespace zendrix {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::BusyColours;
+using testing::BusyTable;
+using testing::Entries;
+using testing::ReadBytes;
+using testing::TempDirectory;
+using testing::WriteBytes;
+
+struct Link {
+    std::string name;  // where the link is, inside the test directory
+    std::string to;    // what it points at
+    bool absolute;     // `to` is made absolute by putting the test directory in front
+};
+
+void MakeLinks(const TempDirectory& dir, const std::vector<Link>& links) {
+    for (const Link& link : links) {
+        const fs::path to = link.absolute ? dir.path() / link.to : fs::path(link.to);
+        fs::create_symlink(to, dir / link.name);
+    }
+}
+
+void ExpectLinksUnchanged(const TempDirectory& dir, const std::vector<Link>& links) {
+    for (const Link& link : links) {
+        SCOPED_TRACE(link.name);
+        std::error_code ec;
+        ASSERT_TRUE(fs::is_symlink(fs::symlink_status(dir / link.name, ec)));
+        const fs::path to = link.absolute ? dir.path() / link.to : fs::path(link.to);
+        EXPECT_EQ(fs::read_symlink(dir / link.name, ec), to);
+    }
+}
+
+// Every name below the directory, links not followed, so that a stray temporary or a link
+// replaced by a plain file shows.
+std::vector<std::string> Tree(const fs::path& directory) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(directory)) {
+        names.push_back(entry.path().lexically_relative(directory).string() +
+                        (entry.is_symlink() ? " (link)" : ""));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string Octal(unsigned bits) {
+    std::ostringstream out;
+    out << '0' << std::oct << bits;
+    return out.str();
+}
+
+fs::perms ModeOf(const fs::path& path) {
+    return fs::status(path).permissions() & fs::perms::all;
+}
+
+// Sets the process umask for one test, so the default mode is known.
+class Umask {
+  public:
+    explicit Umask(mode_t mask) : old_(::umask(mask)) {}
+    ~Umask() { ::umask(old_); }
+
+  private:
+    mode_t old_;
+};
+
+TEST(DataStoreLinks, SavingThroughALinkUpdatesItsTargetAndKeepsTheLink) {
+    const struct {
+        const char* what;
+        std::string saved;  // the name the game saves to
+        std::vector<Link> links;
+        std::string target;  // the file that must receive the contents
+        bool targetExists;
+    } cases[] = {
+        {"absolute link",
+         "3DZendrix.dat",
+         {{"3DZendrix.dat", "synced/real.dat", true}},
+         "synced/real.dat",
+         true},
+        {"relative link",
+         "3DZendrix.dat",
+         {{"3DZendrix.dat", "synced/real.dat", false}},
+         "synced/real.dat",
+         true},
+        {"relative link climbing out of its folder",
+         "game/3DZendrix.dat",
+         {{"game/3DZendrix.dat", "../synced/real.dat", false}},
+         "synced/real.dat",
+         true},
+        {"chain of two links",
+         "3DZendrix.dat",
+         {{"3DZendrix.dat", "hop", false}, {"hop", "synced/real.dat", true}},
+         "synced/real.dat",
+         true},
+        {"second link relative to its own folder",
+         "3DZendrix.dat",
+         {{"3DZendrix.dat", "synced/hop", false}, {"synced/hop", "real.dat", false}},
+         "synced/real.dat",
+         true},
+        {"dangling link",
+         "3DZendrix.dat",
+         {{"3DZendrix.dat", "synced/new.dat", false}},
+         "synced/new.dat",
+         false},
+        {"chain ending in a dangling link",
+         "3DZendrix.dat",
+         {{"3DZendrix.dat", "hop", true}, {"hop", "synced/new.dat", false}},
+         "synced/new.dat",
+         false},
+    };
+    for (const auto& [what, saved, links, target, targetExists] : cases) {
+        SCOPED_TRACE(what);
+        TempDirectory dir;
+        fs::create_directories(dir / "synced");
+        fs::create_directories(dir / "game");
+        if (targetExists) WriteBytes(dir / target, "old contents");
+        MakeLinks(dir, links);
+        std::vector<std::string> expected = Tree(dir.path());
+        if (!targetExists) {
+            expected.push_back(target);
+            std::sort(expected.begin(), expected.end());
+        }
+
+        const StoreResult stored = WriteFileAtomically(dir / saved, "new contents");
+        ASSERT_TRUE(stored.ok) << stored.error;
+        EXPECT_EQ(ReadBytes(dir / target), "new contents");
+        EXPECT_EQ(ReadWholeFile(dir / saved, 100).text, "new contents");
+        ExpectLinksUnchanged(dir, links);
+        EXPECT_EQ(Tree(dir.path()), expected);
+    }
+}
+
+TEST(DataStoreLinks, LinksThatLeadNowhereWritableFailCleanly) {
+    std::vector<Link> tooLong;
+    for (int i = 0; i < 50; ++i) {
+        tooLong.push_back({i == 0 ? "3DZendrix.dat" : "hop" + std::to_string(i),
+                           i == 49 ? "real.dat" : "hop" + std::to_string(i + 1), false});
+    }
+    const struct {
+        const char* what;
+        std::vector<Link> links;
+    } cases[] = {
+        {"loop of two links", {{"3DZendrix.dat", "hop", false}, {"hop", "3DZendrix.dat", true}}},
+        {"link to itself", {{"3DZendrix.dat", "3DZendrix.dat", false}}},
+        {"dangling link into a missing folder", {{"3DZendrix.dat", "missing/real.dat", false}}},
+        {"dangling link into a plain file", {{"3DZendrix.dat", "real.dat/inside", false}}},
+        {"chain of fifty links", tooLong},
+    };
+    for (const auto& [what, links] : cases) {
+        SCOPED_TRACE(what);
+        TempDirectory dir;
+        WriteBytes(dir / "real.dat", "old contents");
+        MakeLinks(dir, links);
+        const std::vector<std::string> before = Tree(dir.path());
+
+        const StoreResult stored = WriteFileAtomically(dir / "3DZendrix.dat", "new contents");
+        EXPECT_FALSE(stored.ok);
+        EXPECT_FALSE(stored.error.empty());
+        EXPECT_EQ(ReadBytes(dir / "real.dat"), "old contents");
+        ExpectLinksUnchanged(dir, links);
+        EXPECT_EQ(Tree(dir.path()), before);
+    }
+}
+
+TEST(DataStoreLinks, GameSavesThroughTheLinkItFoundAtStartUp) {
+    TempDirectory dir;
+    fs::create_directories(dir / "synced");
+    fs::create_symlink("synced/3DZendrix.dat", dir / kDataFileName);
+    DataFile file(dir.path());
+    BestScoreTable table;
+    ColourModel colours;
+
+    // The link dangles at first: the game creates the file it names.
+    EXPECT_EQ(file.ReadBestScores(table, colours).outcome, DataFileOutcome::kCreated);
+    EXPECT_EQ(file.WriteBestScores(BusyTable(), BusyColours()).outcome, DataFileOutcome::kWritten);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / kDataFileName)));
+    EXPECT_EQ(ReadBytes(dir / "synced" / kDataFileName),
+              FormatDataFile(BusyTable(), BusyColours()));
+    EXPECT_EQ(Entries(dir / "synced"), std::vector<std::string>{kDataFileName});
+}
+
+TEST(DataStoreModes, SavingKeepsTheModeOfTheFileItReplaces) {
+    const Umask umask(022);
+    const struct {
+        fs::perms mode;
+        bool throughLink;
+    } cases[] = {
+        {fs::perms{0600}, false}, {fs::perms{0640}, false}, {fs::perms{0666}, false},
+        {fs::perms{0400}, false}, {fs::perms{0600}, true},  {fs::perms{0640}, true},
+    };
+    for (const auto& [mode, throughLink] : cases) {
+        SCOPED_TRACE(Octal(static_cast<unsigned>(mode)) + (throughLink ? " through a link" : ""));
+        TempDirectory dir;
+        WriteBytes(dir / "real.dat", "old contents");
+        fs::permissions(dir / "real.dat", mode);
+        if (throughLink) fs::create_symlink("real.dat", dir / "3DZendrix.dat");
+        const fs::path saved = dir / (throughLink ? "3DZendrix.dat" : "real.dat");
+
+        ASSERT_TRUE(WriteFileAtomically(saved, "new contents").ok);
+        EXPECT_EQ(ReadBytes(dir / "real.dat"), "new contents");
+        EXPECT_EQ(ModeOf(dir / "real.dat"), mode);
+        // A second save starts from the kept mode, not from the default.
+        ASSERT_TRUE(WriteFileAtomically(saved, "newer contents").ok);
+        EXPECT_EQ(ModeOf(dir / "real.dat"), mode);
+    }
+}
+
+TEST(DataStoreModes, NewFileGetsTheDefaultMode) {
+    for (const mode_t mask : {mode_t{022}, mode_t{027}, mode_t{077}}) {
+        SCOPED_TRACE("umask " + Octal(mask));
+        const Umask umask(mask);
+        TempDirectory dir;
+        fs::create_symlink("dangling.dat", dir / "link.dat");
+
+        ASSERT_TRUE(WriteFileAtomically(dir / "plain.dat", "contents").ok);
+        ASSERT_TRUE(WriteFileAtomically(dir / "link.dat", "contents").ok);
+        EXPECT_EQ(ModeOf(dir / "plain.dat"), fs::perms(0666 & ~mask));
+        EXPECT_EQ(ModeOf(dir / "dangling.dat"), fs::perms(0666 & ~mask));
+    }
+}
+
+}  // namespace
+}  // namespace zendrix
+#endif
