@@ -153,12 +153,10 @@ ColourSelectorWindow::ColourSelectorWindow(ColourSelector& selector,
     // Selection changes, not current-item changes: tabbing into a list makes its first entry
     // current without selecting it, and that must not count as a click.
     connect(lstbxItems_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (refreshing_ || lstbxItems_->selectedItems().isEmpty()) return;
-        selector_.lstbxitems_Click(lstbxItems_->row(lstbxItems_->selectedItems().front()));
+        if (const int row = chosenRow(lstbxItems_); row >= 0) selector_.lstbxitems_Click(row);
     });
     connect(lstbxColors_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (refreshing_ || lstbxColors_->selectedItems().isEmpty()) return;
-        selector_.lstbxcolors_click(lstbxColors_->row(lstbxColors_->selectedItems().front()));
+        if (const int row = chosenRow(lstbxColors_); row >= 0) selector_.lstbxcolors_click(row);
     });
     connect(cmdApply_, &QPushButton::clicked, this, [this] { selector_.Apply(); });
     connect(cmdModify, &QPushButton::clicked, this, [this] {
@@ -191,6 +189,20 @@ void ColourSelectorWindow::refresh() {
                          QColor(colour->red, colour->green, colour->blue));
     }
     refreshing_ = false;
+}
+
+int ColourSelectorWindow::chosenRow(QListWidget* list) {
+    if (refreshing_) return -1;
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty()) {
+        // Both lists are single-choice boxes that keep their entry once one is chosen, but Qt
+        // lets Ctrl+click or Ctrl+Space deselect it. The selector would then hold (and Apply
+        // use) a choice the window no longer shows, so the list gets the selector's entry back
+        // at once; the selector is not told, as nothing new was chosen.
+        refresh();
+        return -1;
+    }
+    return list->row(selected.front());
 }
 
 void ColourSelectorWindow::showAndFocus() {

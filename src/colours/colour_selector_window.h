@@ -37,6 +37,9 @@ class ColourSelectorWindow : public QWidget {
     bool event(QEvent* event) override;
 
   private:
+    // The row the player just chose in list, or -1 when there is nothing to pass on.
+    int chosenRow(QListWidget* list);
+
     ColourSelector& selector_;
     CreateColourWindow* modifyWindow_;
     QLabel* exampleColor_;

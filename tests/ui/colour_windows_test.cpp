@@ -60,6 +60,14 @@ void ClickRow(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
+// The one selected row, or -1 when the list shows no selection (or, wrongly, several).
+int ShownRow(QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.size() == 1 ? list->row(selected.front()) : -1;
+}
+
+enum class Deselect { kCtrlClick, kCtrlSpace, kCtrlSelect };
+
 QColor Background(QWidget* widget) {
     return widget->palette().color(QPalette::Window);
 }
@@ -70,6 +78,8 @@ void Show(QWidget& window) {
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Deselect)
 
 class ColourWindowsTest : public QObject {
     Q_OBJECT
@@ -105,6 +115,71 @@ class ColourWindowsTest : public QObject {
         ClickRow(colours, 0);
         QCOMPARE(Background(c.Selector<QLabel>("ExampleColor")),
                  QColor(50, 0, 200));  // palette entry 8
+    }
+
+    void listsKeepTheirChoice_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<Deselect>("gesture");
+        QTest::newRow("items ctrl+click") << "lstbxItems" << Deselect::kCtrlClick;
+        // Space would also search the entries by first letter and land on " ----------", which
+        // hides the deselection; Select deselects the same way without the search.
+        QTest::newRow("items ctrl+select") << "lstbxItems" << Deselect::kCtrlSelect;
+        QTest::newRow("colours ctrl+click") << "lstbxColors" << Deselect::kCtrlClick;
+        QTest::newRow("colours ctrl+space") << "lstbxColors" << Deselect::kCtrlSpace;
+    }
+
+    // Qt lets Ctrl deselect the entry of a single-selection list; the selector would still
+    // hold that choice and Apply would use it while the window showed nothing chosen.
+    void listsKeepTheirChoice() {
+        QFETCH(QString, list);
+        QFETCH(Deselect, gesture);
+        Colours c;
+        Show(c.selectorWindow);
+        auto* items = c.Selector<QListWidget>("lstbxItems");
+        auto* colours = c.Selector<QListWidget>("lstbxColors");
+        ClickRow(items, kItemGrid1);
+        ClickRow(colours, 3);  // White
+
+        auto* target = c.Selector<QListWidget>(list.toLatin1().constData());
+        const QPoint selectedEntry = target->visualItemRect(target->currentItem()).center();
+        if (gesture == Deselect::kCtrlClick) {
+            QTest::mouseClick(target->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              selectedEntry);
+        } else {
+            target->setFocus();
+            QTest::keyClick(target,
+                            gesture == Deselect::kCtrlSpace ? Qt::Key_Space : Qt::Key_Select,
+                            Qt::ControlModifier);
+        }
+
+        QCOMPARE(c.selector.itemListPosition(), int(kItemGrid1));
+        QCOMPARE(c.selector.colourListPosition(), 3);
+        QCOMPARE(ShownRow(items), int(kItemGrid1));
+        QCOMPARE(ShownRow(colours), 3);
+
+        // Apply acts on what is shown, and the lists still show it afterwards.
+        const int redrawsBefore = c.host.redraws;
+        QTest::mouseClick(c.Selector<QPushButton>("cmdApply"), Qt::LeftButton);
+        QCOMPARE(c.host.redraws, redrawsBefore + 1);
+        QCOMPARE(c.model.itemColor[kItemGrid1], int16_t{3});
+        QCOMPARE(ShownRow(items), int(kItemGrid1));
+        QCOMPARE(ShownRow(colours), 3);
+        c.selector.expandlist();
+        QCOMPARE(ShownRow(items), int(kItemGrid1));
+        QCOMPARE(ShownRow(colours), 3);
+
+        // The list still takes ordinary choices by key and by click after keeping its entry.
+        auto logicRow = [&] {
+            return target == items ? c.selector.itemListPosition()
+                                   : c.selector.colourListPosition();
+        };
+        const int kept = ShownRow(target);
+        QTest::keyClick(target, Qt::Key_Down);
+        QCOMPARE(ShownRow(target), kept + 1);
+        QCOMPARE(logicRow(), kept + 1);
+        ClickRow(target, kept);
+        QCOMPARE(ShownRow(target), kept);
+        QCOMPARE(logicRow(), kept);
     }
 
     void scrollBarsDriveLabelsAndSwatch() {
