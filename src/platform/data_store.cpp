@@ -226,8 +226,21 @@ StoreResult WriteFileAtomically(const fs::path& path, std::string_view contents)
     return result;
 }
 
-StoreResult KeepAside(const fs::path& path) {
+StoreResult KeepAside(const fs::path& link) {
     StoreResult result;
+    // A link to a damaged file: the file itself is put aside, beside it, so that the link stays
+    // and the fresh file written next goes where the link points. Anything else behind a link (a
+    // folder, say) is not the game's to move; then the link itself is put aside.
+    fs::path path = link;
+    {
+        fs::path target;
+        std::string ignored;
+        std::error_code ec;
+        if (ResolveLinks(link, target, ignored) &&
+            fs::is_regular_file(fs::symlink_status(target, ec))) {
+            path = target;
+        }
+    }
     for (int copy = 0; copy <= kMaxKeptAsideCopies; ++copy) {
         fs::path candidate = path;
         candidate += copy == 0 ? ".bad" : ".bad." + std::to_string(copy);

@@ -195,6 +195,39 @@ TEST(DataStoreLinks, GameSavesThroughTheLinkItFoundAtStartUp) {
     EXPECT_EQ(Entries(dir / "synced"), std::vector<std::string>{kDataFileName});
 }
 
+TEST(DataStoreLinks, ADamagedFileBehindALinkIsPutAsideBesideItAndTheLinkStays) {
+    TempDirectory dir;
+    fs::create_directories(dir / "synced");
+    WriteBytes(dir / "synced" / "real.dat", "precious but damaged");
+    fs::create_symlink("synced/real.dat", dir / kDataFileName);
+    DataFile file(dir.path());
+    BestScoreTable table = BusyTable();
+    ColourModel colours = BusyColours();
+
+    const DataFileReport report = file.ReadBestScores(table, colours);
+    EXPECT_EQ(report.outcome, DataFileOutcome::kKeptAside);
+    EXPECT_EQ(report.keptAsideAs, dir / "synced" / "real.dat.bad");
+    EXPECT_EQ(ReadBytes(dir / "synced" / "real.dat.bad"), "precious but damaged");
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / kDataFileName)));
+    EXPECT_EQ(ReadBytes(dir / "synced" / "real.dat"), FormatDataFile(BusyTable(), BusyColours()));
+    EXPECT_EQ(Entries(dir.path()), (std::vector<std::string>{kDataFileName, "synced"}));
+}
+
+TEST(DataStoreLinks, ALinkToAFolderIsPutAsideItselfAndTheFolderLeftAlone) {
+    TempDirectory dir;
+    fs::create_directories(dir / "folder");
+    WriteBytes(dir / "folder" / "inside", "player's");
+    fs::create_symlink("folder", dir / kDataFileName);
+    DataFile file(dir.path());
+    BestScoreTable table = BusyTable();
+    ColourModel colours = BusyColours();
+
+    EXPECT_EQ(file.ReadBestScores(table, colours).outcome, DataFileOutcome::kKeptAside);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / (std::string(kDataFileName) + ".bad"))));
+    EXPECT_EQ(Entries(dir / "folder"), std::vector<std::string>{"inside"});
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir / kDataFileName)));
+}
+
 TEST(DataStoreModes, SavingKeepsTheModeOfTheFileItReplaces) {
     const Umask umask(022);
     const struct {
