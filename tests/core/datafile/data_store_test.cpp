@@ -195,16 +195,21 @@ TEST(DataStoreLinks, GameSavesThroughTheLinkItFoundAtStartUp) {
     EXPECT_EQ(Entries(dir / "synced"), std::vector<std::string>{kDataFileName});
 }
 
+// The game's read of the data file in the directory, with scores and colours in memory.
+DataFileReport ReadAtStartUp(const TempDirectory& dir) {
+    DataFile file(dir.path());
+    BestScoreTable table = BusyTable();
+    ColourModel colours = BusyColours();
+    return file.ReadBestScores(table, colours);
+}
+
 TEST(DataStoreLinks, ADamagedFileBehindALinkIsPutAsideBesideItAndTheLinkStays) {
     TempDirectory dir;
     fs::create_directories(dir / "synced");
     WriteBytes(dir / "synced" / "real.dat", "precious but damaged");
     fs::create_symlink("synced/real.dat", dir / kDataFileName);
-    DataFile file(dir.path());
-    BestScoreTable table = BusyTable();
-    ColourModel colours = BusyColours();
 
-    const DataFileReport report = file.ReadBestScores(table, colours);
+    const DataFileReport report = ReadAtStartUp(dir);
     EXPECT_EQ(report.outcome, DataFileOutcome::kKeptAside);
     EXPECT_EQ(report.keptAsideAs, dir / "synced" / "real.dat.bad");
     EXPECT_EQ(ReadBytes(dir / "synced" / "real.dat.bad"), "precious but damaged");
@@ -218,11 +223,8 @@ TEST(DataStoreLinks, ALinkToAFolderIsPutAsideItselfAndTheFolderLeftAlone) {
     fs::create_directories(dir / "folder");
     WriteBytes(dir / "folder" / "inside", "player's");
     fs::create_symlink("folder", dir / kDataFileName);
-    DataFile file(dir.path());
-    BestScoreTable table = BusyTable();
-    ColourModel colours = BusyColours();
 
-    EXPECT_EQ(file.ReadBestScores(table, colours).outcome, DataFileOutcome::kKeptAside);
+    EXPECT_EQ(ReadAtStartUp(dir).outcome, DataFileOutcome::kKeptAside);
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / (std::string(kDataFileName) + ".bad"))));
     EXPECT_EQ(Entries(dir / "folder"), std::vector<std::string>{"inside"});
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir / kDataFileName)));
