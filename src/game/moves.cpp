@@ -22,8 +22,14 @@ void Play::BoardPress(MouseButton button, std::optional<Square> hit) {
 
 void Play::UncoverSquare(int c, int r, int l) {
     if (state_.uncoveredCount == 0) PlaceMines(state_, random_, c, r, l);
+    const bool wasMarked = state_.markMap(c, r, l) != 0;
     state_.markMap(c, r, l) = 0;
     if (state_.IsMine(c, r, l)) {
+        // The mark is gone: the picture must not keep showing it under the struck mine.
+        if (wasMarked) {
+            observer_.PaintSquare({c, r, l}, colours_.ItemColour(kItemMinefield));
+            observer_.DrawGrid();
+        }
         EndGame(c, r, l);
         return;
     }

@@ -9,7 +9,10 @@
 #include "board/painter.h"
 #include "board/sample_game.h"
 #include "colours/colour_model.h"
+#include "game/moves.h"
+#include "game/placement.h"
 #include "platform/qt/qt_canvas.h"
+#include "platform/random_source.h"
 
 using namespace zendrix;
 
@@ -67,6 +70,15 @@ class BoardPixelsTest : public QObject {
     void mines_data() { squares_data(); }
     void mines();
     void linesAreClippedToTheImage();
+    void movesLeaveTheSamePictureAsAWholeRedraw_data() { ratios_data(); }
+    void movesLeaveTheSamePictureAsAWholeRedraw();
+
+  private:
+    void ratios_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("ratio 1") << 1.0;
+        QTest::newRow("ratio 2") << 2.0;
+    }
 };
 
 void BoardPixelsTest::squares_data() {
@@ -192,6 +204,124 @@ void BoardPixelsTest::linesAreClippedToTheImage() {
         }
         QCOMPARE(canvas.image().size(), QSize(40, 30) * ratio);
     }
+}
+
+namespace {
+
+// Draws what the moves report onto a kept image, as the main window does during play.
+class CanvasObserver : public NullMoveObserver {
+  public:
+    explicit CanvasObserver(BoardPainter painter) : painter_(painter) {}
+    void PaintSquare(const Square& square, Rgb colour) override {
+        painter_.PaintSquare(square, colour);
+    }
+    void DrawGrid() override { painter_.DrawGrid(); }
+    void ShowMines(const Square& struck) override {
+        painter_.ShowMines(struck.column, struck.row, struck.level);
+    }
+
+  private:
+    BoardPainter painter_;
+};
+
+}  // namespace
+
+// Moves draw only what they change, over the kept picture; whatever they print again (the grid,
+// every number, the mines) must land on exactly the pixels a fresh whole-board redraw gives.
+void BoardPixelsTest::movesLeaveTheSamePictureAsAWholeRedraw() {
+    QFETCH(qreal, ratio);
+    GameState state;
+    state.SetSize(2);
+    state.SetDensity(2);
+    state.useDemoMinefields = true;
+    state.demoNumber = 2;
+    state.demonstrationMode = false;
+    state.ResetForNewGame();
+    ColourModel colours;
+    BoardGeometry geometry;
+    geometry.boardTop = 50;
+    geometry.scaleWidth = 613 * kTwipsPerPixel;
+    geometry.scaleHeight = 448 * kTwipsPerPixel;
+    QtCanvas kept;
+    kept.Resize(QSize(613, 448), ratio);
+    BoardPainter painter(kept, state, colours, geometry);
+    painter.form_resize();
+    StandardRandomSource random;
+    CanvasObserver observer(painter);
+    Play play(state, colours, random, observer);
+
+    auto sameAsRedraw = [&](const char* move) {
+        QtCanvas fresh;
+        fresh.Resize(QSize(613, 448), ratio);
+        BoardGeometry freshGeometry = geometry;
+        BoardPainter(fresh, state, colours, freshGeometry).form_resize();
+        QVERIFY2(kept.image() == fresh.image(), move);
+    };
+    // The demo layout, laid by the first uncover, does not depend on the square: open a region.
+    GameState preview = state;
+    PlaceMines(preview, random, 1, 1, 1);
+    const GameState& laid = preview;
+    auto find = [&](const GameState& in, auto&& wanted) -> Square {
+        for (int l = 3; l >= 1; --l)
+            for (int r = in.rowCount; r >= 1; --r)
+                for (int c = in.columnCount; c >= 1; --c)
+                    if (wanted(c, r, l)) return {c, r, l};
+        return {};
+    };
+    play.BoardPress(MouseButton::Left, find(laid, [&](int c, int r, int l) {
+                        return !laid.IsMine(c, r, l) && laid.MinesInReach(c, r, l) == 0;
+                    }));
+    QVERIFY(!state.gameOver && state.uncoveredCount > 1);
+    sameAsRedraw("first uncover");
+    const Square far = find(state, [&](int c, int r, int l) { return state.IsCovered(c, r, l); });
+    for (int i = 0; i < 6; ++i) {
+        colours.itemColor[kItemMarkers] = static_cast<int16_t>(4 + i % 3);
+        play.BoardPress(MouseButton::Right, far);
+        sameAsRedraw(i % 2 ? "mark in another colour" : "mark");
+    }
+    colours.itemColor[kItemMarkers] = state.markMap(far.column, far.row, far.level);
+    play.BoardPress(MouseButton::Right, far);
+    sameAsRedraw("unmark");
+    // Marking the mines around a number, then its multiple uncover opens the rest around it.
+    const Square around = find(state, [&](int c, int r, int l) {
+        if (state.squareState(c, r, l) <= 0) return false;
+        for (const Offset& o : Neighbourhood(state.reachLevel)) {
+            const int nc = c + o.dc, nr = r + o.dr, nl = l + o.dl;
+            if (state.IsCovered(nc, nr, nl) && !state.IsMine(nc, nr, nl)) return true;
+        }
+        return false;
+    });
+    QVERIFY(around.column > 0);
+    colours.itemColor[kItemMarkers] = 8;
+    for (const Offset& o : Neighbourhood(state.reachLevel)) {
+        const Square n{around.column + o.dc, around.row + o.dr, around.level + o.dl};
+        if (state.IsMine(n.column, n.row, n.level) &&
+            state.markMap(n.column, n.row, n.level) == 0) {
+            play.BoardPress(MouseButton::Right, n);
+        }
+    }
+    const int before = state.uncoveredCount;
+    play.BoardPress(MouseButton::Right, around);
+    QVERIFY(!state.gameOver && state.uncoveredCount > before);
+    sameAsRedraw("multiple uncover");
+    const Square safe = find(state, [&](int c, int r, int l) {
+        return state.IsCovered(c, r, l) && !state.IsMine(c, r, l) && state.markMap(c, r, l) == 0;
+    });
+    play.BoardPress(MouseButton::Left, safe);
+    sameAsRedraw("uncover");
+    for (int reach : {1, 2, 3}) {
+        state.reachLevel = static_cast<int16_t>(reach);
+        play.RecountReach();
+        sameAsRedraw("reach change");
+    }
+    play.BoardPress(MouseButton::Left, find(state, [&](int c, int r, int l) {
+                        return state.IsCovered(c, r, l) && state.IsMine(c, r, l);
+                    }));
+    QVERIFY(state.gameOver && state.struckColumn > 0);
+    sameAsRedraw("struck mine");
+    state.reachLevel = 2;
+    play.RecountReach();
+    sameAsRedraw("reach change after the end");
 }
 
 QTEST_MAIN(BoardPixelsTest)

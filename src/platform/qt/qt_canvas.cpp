@@ -30,6 +30,7 @@ QtCanvas::QtCanvas() {
     // The same font description as the window's labels, so the font engines loaded for them
     // (and the family lookups behind them) serve the board's numbers as well.
     font_ = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font_.setStyleStrategy(QFont::NoAntialias);
     Resize(QSize(1, 1), 1.0);
 }
 
@@ -49,7 +50,7 @@ void QtCanvas::Resize(QSize logicalSize, qreal devicePixelRatio) {
     image_.fill(Qt::white);
     painter_.begin(&image_);
     painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    painter_.setRenderHint(QPainter::TextAntialiasing, false);
     painter_.setBackgroundMode(Qt::TransparentMode);
     painterPen_ = Pen::None;
     painterPenWidth_ = -1;
@@ -205,20 +206,16 @@ void QtCanvas::Face(std::span<const PointF> corners) {
     QPointF points[8];
     if (corners.empty() || corners.size() > std::size(points)) return;
     for (size_t i = 0; i < corners.size(); ++i) points[i] = Px(corners[i]);
+    // Filled without an outline: aliased faces that share an edge then cover every pixel exactly
+    // once, so which of two neighbours was painted last never shows. A move repaints single
+    // squares over the kept picture, and it must end as a whole-board redraw would.
     Prepare(Pen::None, &line_);
     painter_.drawPolygon(points, static_cast<int>(corners.size()));
-    // A one-pixel outline takes the face to where a sweep of thin segments would have reached,
-    // half a pixel beyond its edges, and keeps a face of no width visible as a line.
-    for (size_t i = 0; i < corners.size(); ++i) {
-        Stroke(corners[i], corners[(i + 1) % corners.size()], 1);
-    }
 }
 
 void QtCanvas::Ellipse(PointF centre, double rx, double aspect) {
     Prepare(Pen::Line, &fill_);
-    painter_.setRenderHint(QPainter::Antialiasing, true);
     painter_.drawEllipse(Px(centre), rx * kPixel, rx * aspect * kPixel);
-    painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void QtCanvas::Arc(PointF centre, double radius, double startAngle, double endAngle) {
@@ -228,12 +225,10 @@ void QtCanvas::Arc(PointF centre, double radius, double startAngle, double endAn
     double r = radius * kPixel;
     QPointF c = Px(centre);
     Prepare(Pen::Line, nullptr);
-    painter_.setRenderHint(QPainter::Antialiasing, true);
     // Qt's angles are sixteenths of a degree, counter-clockwise from 3 o'clock as on the canvas.
     painter_.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r),
                      static_cast<int>(std::lround(startAngle * 180 / std::numbers::pi * 16)),
                      static_cast<int>(std::lround(span * 180 / std::numbers::pi * 16)));
-    painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void QtCanvas::SetFontSize(double points) {
