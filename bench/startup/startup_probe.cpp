@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "--bare") return BareWindow(argc, argv);
     // The game exactly as its own main starts it.
     std::unique_ptr<FirstPicture> watch;
-    return zendrix::RunGame(argc, argv, [&watch](zendrix::MineBoardWindow& window) {
+    return zendrix::RunGame(argc, argv, {}, [&watch](zendrix::MineBoardWindow& window) {
         watch = std::make_unique<FirstPicture>(
             window, [&window] { return !window.board().game().demonstrationMode; });
     });

@@ -4,6 +4,7 @@
 #include "platform/storable_text.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace zendrix {
 
@@ -14,6 +15,10 @@ ChangeableColours::ChangeableColours(ColourModel& model, ColourSelector& selecto
     Scroll(Component::kGreenComponent, position_[Index(Component::kGreenComponent)]);
     Scroll(Component::kBlueComponent, position_[Index(Component::kBlueComponent)]);
     Scroll(Component::kRedComponent, position_[Index(Component::kRedComponent)]);
+}
+
+ChangeableColours::~ChangeableColours() {
+    assert(!listener_ && "the modify-colours window must be destroyed before its colours");
 }
 
 void ChangeableColours::Notify() {
@@ -61,6 +66,7 @@ void ChangeableColours::Apply(std::string_view name) {
     defined_[slot] = true;
     Notify();
     selector_.expandlist();
+    selector_.ChangeableColourApplied();
 }
 
 void ChangeableColours::Delete() {
@@ -75,6 +81,7 @@ void ChangeableColours::Delete() {
     defined_[slot] = false;
     Notify();
     selector_.expandlist();
+    selector_.ChangeableColourApplied();
 }
 
 void ChangeableColours::SetCaptionsFromNames() {

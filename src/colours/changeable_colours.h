@@ -26,6 +26,10 @@ class ChangeableColours {
     // Both must outlive this object. Runs the three scroll handlers once, green, blue, red, so
     // that the value labels and the swatch match the starting positions.
     ChangeableColours(ColourModel& model, ColourSelector& selector);
+    // The window that listens must have gone first (checked in debug builds).
+    ~ChangeableColours();
+    ChangeableColours(const ChangeableColours&) = delete;
+    ChangeableColours& operator=(const ChangeableColours&) = delete;
 
     // Called after every operation that may have changed what the window shows. One listener:
     // the modify-colours window.

@@ -2,6 +2,8 @@
 // rebuild of the changeable entries, and the main window's two commands that move the mark.
 #include "colours/colour_selector.h"
 
+#include <cassert>
+
 namespace zendrix {
 
 namespace {
@@ -25,6 +27,10 @@ ColourSelector::ColourSelector(ColourModel& model, ColourHost& host) : model_(mo
     for (int slot = 0; slot < kChangeableCount; ++slot) {
         entryText_[kFirstChangeable + slot] = model_.changeableName[slot];
     }
+}
+
+ColourSelector::~ColourSelector() {
+    assert(!listener_ && "the selector window must be destroyed before the selector");
 }
 
 std::string ColourSelector::ColourEntry(int position) const {
@@ -136,6 +142,7 @@ void ColourSelector::Apply() {
     host_.RedrawBoard();
     host_.FocusSelectorWindow();
     Notify();
+    host_.ColoursApplied();
 }
 
 void ColourSelector::expandlist() {

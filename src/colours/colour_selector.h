@@ -22,6 +22,8 @@ struct ColourHost {
     virtual void FocusMainWindow() = 0;
     virtual void FocusModifyWindowIfVisible() = 0;
     virtual void FocusSelectorWindow() = 0;
+    // The player applied a colour choice (Apply in either colour window): worth saving at once.
+    virtual void ColoursApplied() {}
 };
 
 inline constexpr int kColourListSize = kPaletteSize;  // one entry per palette index
@@ -32,6 +34,11 @@ class ColourSelector {
     // Both must outlive the selector. The colour list starts with the fixed names and the
     // model's changeable names.
     ColourSelector(ColourModel& model, ColourHost& host);
+    // The window that listens must have gone first: it would otherwise call a selector that is
+    // gone (checked in debug builds).
+    ~ColourSelector();
+    ColourSelector(const ColourSelector&) = delete;
+    ColourSelector& operator=(const ColourSelector&) = delete;
 
     // Called after every operation that may have changed what the window shows (entry texts,
     // selected positions, swatch). One listener: the selector window.
@@ -51,6 +58,8 @@ class ColourSelector {
     // Rebuilds the six changeable entries from the model's names, re-marks and redraws the board;
     // called after each read of the data file and after the modify window's Apply and Delete.
     void expandlist();
+    // The modify-colours window's Apply or Delete has gone through expandlist: tells the host.
+    void ChangeableColourApplied() { host_.ColoursApplied(); }
 
     // The main window's marker colour command, menu index 0..5. No redraw: only marks placed
     // afterwards take the new colour. The caller re-syncs its menu from markerChecked.

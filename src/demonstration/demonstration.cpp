@@ -25,16 +25,19 @@ void MineBoard::StartDemonstrationBoard() {
 
 void MineBoard::ReadDataFile() {
     // Reading replaces the table and the colours, so save what changed since the last read first.
-    // When that fails, the file is not read at all: it would replace what could not be saved.
+    // Changes that could not be saved keep the file from being read: it would replace them.
     std::string trouble = SaveIfChanged(/*tellPlayer=*/false);
-    if (trouble.empty()) {
+    if (!unsaved_) {
         const DataFileReport report = dataFile_.ReadBestScores(bestScores_, colours_);
         bestScoresChanged_ = false;
-        const bool read =
-            report.outcome == DataFileOutcome::kRead || report.outcome == DataFileOutcome::kCreated;
+        const bool read = report.outcome == DataFileOutcome::kRead ||
+                          report.outcome == DataFileOutcome::kCreated ||
+                          report.outcome == DataFileOutcome::kSalvaged;
         // The marker colour read from the file is the one to put back when the run ends.
         if (read) savedMarkerColor_ = colours_.MarkerColour();
-        if (report.NeedsAttention()) trouble = report.message;
+        if (report.NeedsAttention()) {
+            trouble += (trouble.empty() ? "" : "\r\n\r\n") + report.message;
+        }
     }
     // Rebuilding the colour list counts as a change and redraws the board in the colours read.
     selector_.expandlist();

@@ -83,4 +83,13 @@ std::string WithLineFeeds(std::string text) {
     return result;
 }
 
+std::string ExitSaveQuestion(const std::string& failure) {
+    return failure +
+           "\r\n\r\nIf the game ends now, the best scores and colour choices of this session are "
+           "lost. Retry saves again (after you have made room or fixed the folder, say); Save a "
+           "Copy writes a complete data file wherever you choose, which you can later move into "
+           "place as " +
+           std::string("3DZendrix.dat") + "; Cancel goes back to the game.";
+}
+
 }  // namespace zendrix

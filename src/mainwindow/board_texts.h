@@ -11,6 +11,11 @@ inline constexpr const char* kProgramTitle = "3D-Zendrix Version 1.3";
 inline constexpr const char* kWindowCaption = "3D-Zendrix";
 inline constexpr const char* kNewMinefieldCaption = "   New Minefield";
 inline constexpr const char* kDataFileTitle = "3D-Zendrix data file";
+// The question when the data file could not be saved as the program ends.
+inline constexpr const char* kExitRetryCaption = "Retry";
+inline constexpr const char* kExitSaveCopyCaption = "Save a Copy...";
+inline constexpr const char* kExitQuitCaption = "Quit Without Saving";
+inline constexpr const char* kSaveCopyTitle = "Save a Copy of the Data File";
 inline constexpr const char* kDisplayCaption = " Demonstration     of moves    and strategies";
 
 // lblMineInfo: size, density and reach on three lines.
@@ -35,6 +40,9 @@ struct EndOfGameDialogue {
 // What to tell the player one second after a game ended: the outcome, the score, and whether
 // to ask for a name (adjusted score strictly above the fifth best).
 EndOfGameDialogue EndOfGameFor(bool struckMine, float lastScore, double adjusted, double fifth);
+
+// The question's text: why the save failed, and what each answer does.
+std::string ExitSaveQuestion(const std::string& failure);
 
 // Turns CR LF line breaks into plain line feeds for display.
 std::string WithLineFeeds(std::string text);

@@ -134,10 +134,12 @@ void MineBoard::NewMinefieldButton() {
 void MineBoard::MarkerColourCommand(int menuIndex) {
     selector_.MarkerColourCommand(menuIndex);
     view_.MenuChecksChanged();
+    SavePromptly();
 }
 
 void MineBoard::UseDefaultColours() {
     selector_.UseDefaultColours();
+    SavePromptly();
 }
 
 void MineBoard::RedrawBoard() {
@@ -245,6 +247,7 @@ void MineBoard::BestScoreDelayTick() {
                                         game_.reach18Used, game_.useDemoMinefields});
     bestScoresChanged_ = true;
     view_.ShowBestTimes(game_.sizeCode, game_.densityCode);
+    SavePromptly();
 }
 
 void MineBoard::form_resize() {
@@ -257,15 +260,55 @@ int MineBoard::PlayersMarkerColour() const {
     return game_.demonstrationMode ? savedMarkerColor_ : colours_.MarkerColour();
 }
 
-std::string MineBoard::SaveIfChanged(bool tellPlayer) {
-    if (!bestScoresChanged_) return "";
+DataFileReport MineBoard::WriteDataFile() {
     // During a demonstration the marker colour in force is the demonstration's, not the player's.
     ColourModel stored = colours_;
     stored.itemColor[kItemMarkers] = static_cast<int16_t>(PlayersMarkerColour());
     const DataFileReport report = dataFile_.WriteBestScores(bestScores_, stored);
+    if (report.outcome != DataFileOutcome::kWritten) return report;
+    unsaved_ = false;
+    failureTold_ = false;
+    // Another copy's results saved meanwhile are in the file now, and so in the table.
+    if (report.savedTable && !(*report.savedTable == bestScores_)) {
+        bestScores_ = *report.savedTable;
+        view_.RefreshBestScores();
+    }
+    return report;
+}
+
+void MineBoard::SavePromptly() {
+    bestScoresChanged_ = true;
+    unsaved_ = true;
+    SaveIfChanged();
+}
+
+std::string MineBoard::SaveIfChanged(bool tellPlayer) {
+    if (!bestScoresChanged_) return "";
+    const DataFileReport report = WriteDataFile();
+    // A save that could not happen loses nothing when everything was on the disk already.
+    if (report.outcome != DataFileOutcome::kWritten && !unsaved_) return "";
     if (!report.NeedsAttention()) return "";
+    if (report.outcome != DataFileOutcome::kWritten) {
+        if (failureTold_) return "";
+        failureTold_ = true;
+    }
     if (tellPlayer) view_.ShowMessage(kDataFileTitle, report.message, DialogueIcon::kWarning);
     return report.message;
+}
+
+std::string MineBoard::SaveAtExit() {
+    if (bestScoresChanged_) {
+        const DataFileReport report = WriteDataFile();
+        if (unsaved_) return report.message;
+    }
+    return "";
+}
+
+std::string MineBoard::SaveCopy(const std::string& path) {
+    ColourModel stored = colours_;
+    stored.itemColor[kItemMarkers] = static_cast<int16_t>(PlayersMarkerColour());
+    const StoreResult result = DataFile::WriteCopy(path, bestScores_, stored);
+    return result.ok ? "" : result.error;
 }
 
 }  // namespace zendrix

@@ -71,6 +71,9 @@ class MineBoardView {
                                 const std::string& defaultText) = 0;
     // The best-scores window shows this combination (visible or not).
     virtual void ShowBestTimes(int size, int density) = 0;
+    // The table changed under the best-scores window (a save brought other copies' results):
+    // it shows the combination it shows again.
+    virtual void RefreshBestScores() {}
     virtual void FocusFreezeButton() = 0;
     // The silent demonstration run at start-up has ended and drawn its final board.
     virtual void StartupRunFinished() {}
@@ -111,8 +114,20 @@ class MineBoard : private MoveObserver, private ColourHost {
     void form_resize();
 
     // Writes the data file when anything changed since it was read. Returns the player's message
-    // when that failed, after showing it unless told not to.
+    // when there is something to tell (changes not on the disk, told once until a save succeeds;
+    // a damaged file met on the way), after showing it unless told not to.
     std::string SaveIfChanged(bool tellPlayer = true);
+    // Something worth keeping changed (a best score recorded or deleted, a colour choice): it is
+    // written at once. A failure is told once, until a save succeeds again.
+    void SavePromptly();
+    // The program ends: writes the data file when anything changed since it was read, without a
+    // message. Returns the player's message when changes of this session are not on the disk.
+    std::string SaveAtExit();
+    // Writes what memory holds as a complete data file at `path`, for the player to move into
+    // place later. Returns why that failed, or "".
+    std::string SaveCopy(const std::string& path);
+    // A change is not on the disk yet.
+    bool unsaved() const { return unsaved_; }
 
     void StartNewGame();
     void RunDemonstrationStep(int argument);
@@ -148,6 +163,7 @@ class MineBoard : private MoveObserver, private ColourHost {
 
     // ColourHost: what the colour windows' logic asks of the main window.
     void MarkBestScoresChanged() override { bestScoresChanged_ = true; }
+    void ColoursApplied() override { SavePromptly(); }
     void RedrawBoard() override;
     void RestoreMainWindowIfMinimised() override { view_.RestoreMainWindowIfMinimised(); }
     void FocusMainWindow() override { view_.FocusMainWindow(); }
@@ -174,6 +190,7 @@ class MineBoard : private MoveObserver, private ColourHost {
 
     void StartDemonstrationBoard();
     void ReadDataFile();
+    DataFileReport WriteDataFile();
     void PlacePointer(int x, int y, int z);
     void SetDemonstrationMarker(int paletteIndex);
     void FinishDemonstration();
@@ -187,6 +204,8 @@ class MineBoard : private MoveObserver, private ColourHost {
     ChangeableColours changeable_{colours_, selector_};
     BestScoreTable bestScores_;
     bool bestScoresChanged_ = false;
+    bool unsaved_ = false;      // a change is not on the disk
+    bool failureTold_ = false;  // the player knows the last save failed
     StandardRandomSource random_;
     std::string lastBestName_;
 

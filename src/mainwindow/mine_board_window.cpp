@@ -6,6 +6,8 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QInputDialog>
 #include <QKeySequence>
@@ -15,6 +17,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QWindowStateChangeEvent>
+#include <cstdio>
 
 #include "board/board_widget.h"
 #include "colours/colour_selector_window.h"
@@ -171,7 +174,14 @@ MineBoardWindow::MineBoardWindow(DataFile dataFile, QWidget* parent)
     resize(Px(kClientWidthTwips), Px(kClientHeightTwips) + menuBar()->sizeHint().height());
 }
 
-MineBoardWindow::~MineBoardWindow() = default;
+MineBoardWindow::~MineBoardWindow() {
+    // The secondary windows call into the game control, a member that is gone by the time
+    // QWidget's destructor deletes the children: they go first.
+    delete windows_.colourSelector;
+    delete windows_.createColour;
+    delete windows_.bestScores;
+    delete windows_.help;
+}
 
 void MineBoardWindow::start() {
     // The start-up run ends within a few milliseconds; painting the window before it has ended
@@ -543,6 +553,13 @@ void MineBoardWindow::ShowBestTimes(int size, int density) {
     if (windows_.bestScores) windows_.bestScores->ShowBestTimes(size, density);
 }
 
+void MineBoardWindow::RefreshBestScores() {
+    if (windows_.bestScores) {
+        windows_.bestScores->ShowBestTimes(windows_.bestScores->displayedSize(),
+                                           windows_.bestScores->displayedDensity());
+    }
+}
+
 void MineBoardWindow::RestoreMainWindowIfMinimised() {
     // Back to the state it had before it was minimised, as activation does.
     if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
@@ -572,23 +589,77 @@ void MineBoardWindow::FocusFreezeButton() {
     control(Control::cmdFreeze)->setFocus();
 }
 
+void MineBoardWindow::CloseSecondaryWindows() {
+    for (QWidget* window :
+         {static_cast<QWidget*>(windows_.colourSelector),
+          static_cast<QWidget*>(windows_.createColour), static_cast<QWidget*>(windows_.help)}) {
+        if (window) window->close();
+    }
+}
+
+bool MineBoardWindow::SaveBeforeExit() {
+    std::string failure = board_.SaveAtExit();
+    while (!failure.empty()) {
+        QMessageBox box(QMessageBox::Warning, kDataFileTitle, ToQt(ExitSaveQuestion(failure)),
+                        QMessageBox::NoButton, this);
+        box.setObjectName("exitSaveFailed");
+        box.setTextFormat(Qt::PlainText);
+        QPushButton* retry = box.addButton(kExitRetryCaption, QMessageBox::AcceptRole);
+        QPushButton* copy = box.addButton(kExitSaveCopyCaption, QMessageBox::ActionRole);
+        QPushButton* quit = box.addButton(kExitQuitCaption, QMessageBox::DestructiveRole);
+        // Closing the box is Cancel too: nothing is lost by accident.
+        box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+        box.setDefaultButton(retry);
+        box.exec();
+        if (box.clickedButton() == quit) return true;
+        if (box.clickedButton() == retry) {
+            failure = board_.SaveAtExit();
+        } else if (box.clickedButton() == copy) {
+            QFileDialog dialog(this, kSaveCopyTitle);
+            dialog.setObjectName("saveCopyDialog");
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            dialog.setFileMode(QFileDialog::AnyFile);
+            dialog.selectFile(QDir::home().filePath(kDataFileName));
+            if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) continue;
+            const QString path = dialog.selectedFiles().front();
+            const std::string error = board_.SaveCopy(path.toStdString());
+            if (error.empty()) return true;
+            failure = board_.SaveAtExit();
+            if (!failure.empty()) {
+                failure += "\r\n\r\nThe copy could not be written in \"" + path.toStdString() +
+                           "\" (" + error + ").";
+            }
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 void MineBoardWindow::closeEvent(QCloseEvent* event) {
     if (!unloaded_) {
+        if (windows_.bestScores) windows_.bestScores->hide();
+        if (!SaveBeforeExit()) {
+            event->ignore();
+            return;
+        }
         unloaded_ = true;
-        if (windows_.bestScores) {
-            windows_.bestScores->hide();
-            windows_.bestScores->unload();
-        } else {
-            board_.SaveIfChanged();
-        }
-        for (QWidget* window :
-             {static_cast<QWidget*>(windows_.colourSelector),
-              static_cast<QWidget*>(windows_.createColour), static_cast<QWidget*>(windows_.help)}) {
-            if (window) window->close();
-        }
+        CloseSecondaryWindows();
     }
     event->accept();
     QApplication::quit();
+}
+
+void MineBoardWindow::EndSession() {
+    if (!unloaded_) {
+        unloaded_ = true;
+        if (windows_.bestScores) windows_.bestScores->hide();
+        const std::string failure = board_.SaveAtExit();
+        // Nobody may be there to read a box; a terminal shows this at least.
+        if (!failure.empty()) std::fprintf(stderr, "3dzendrix: %s\n", failure.c_str());
+        CloseSecondaryWindows();
+    }
+    QApplication::exit(0);
 }
 
 bool MineBoardWindow::event(QEvent* event) {

@@ -40,6 +40,9 @@ class MineBoardWindow : public QMainWindow, public MineBoardView, private BestSc
 
     // Shows the window and runs the start-up with its demonstration.
     void start();
+    // The session ends without anyone to answer questions (a signal, the desktop logging out):
+    // saves what is not on the disk yet, as Exit does, and ends the event loop with status 0.
+    void EndSession();
 
     MineBoard& board() { return board_; }
     BoardWidget* boardWidget() const { return boardWidget_; }
@@ -67,6 +70,7 @@ class MineBoardWindow : public QMainWindow, public MineBoardView, private BestSc
     std::string AskName(const std::string& title, const std::string& prompt,
                         const std::string& defaultText) override;
     void ShowBestTimes(int size, int density) override;
+    void RefreshBestScores() override;
     void RestoreMainWindowIfMinimised() override;
     void FocusMainWindow() override;
     void FocusModifyWindowIfVisible() override;
@@ -80,6 +84,7 @@ class MineBoardWindow : public QMainWindow, public MineBoardView, private BestSc
     int CurrentDensityCode() const override { return board_.game().densityCode; }
     void MarkBestScoresChanged() override { board_.bestScoresChanged() = true; }
     void SaveIfChanged() override { board_.SaveIfChanged(); }
+    void SavePromptly() override { board_.SavePromptly(); }
     void ShowHelpText() override;
 
   protected:
@@ -92,6 +97,10 @@ class MineBoardWindow : public QMainWindow, public MineBoardView, private BestSc
     void BuildTimers();
     void ShowAbout();
     void FitDescriptionFont();
+    // The unload's save. When changes could not be saved, asks: Retry, Save a Copy elsewhere,
+    // Quit Without Saving, or Cancel. False for Cancel: the game goes on.
+    bool SaveBeforeExit();
+    void CloseSecondaryWindows();
 
     MineBoard board_;
     BoardWidget* boardWidget_ = nullptr;

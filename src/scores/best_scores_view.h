@@ -16,6 +16,7 @@ struct BestScoresHost {
     virtual int CurrentDensityCode() const = 0;  // 1..5 of the current game
     virtual void MarkBestScoresChanged() = 0;    // sets bestScoresChanged
     virtual void SaveIfChanged() = 0;            // writes the data file when bestScoresChanged
+    virtual void SavePromptly() {}               // results were deleted: save them at once
     virtual void ShowHelpText() = 0;
 };
 

@@ -235,12 +235,14 @@ void BestScoresWindow::DeleteRank(int rank) {
     table_.DeleteRank(displayedSize(), displayedDensity(), rank);
     host_.MarkBestScoresChanged();
     ShowBestTimes(displayedSize(), displayedDensity());
+    host_.SavePromptly();
 }
 
 void BestScoresWindow::DeleteDisplayed() {
     table_.DeleteCombination(displayedSize(), displayedDensity());
     host_.MarkBestScoresChanged();
     ShowBestTimes(displayedSize(), displayedDensity());
+    host_.SavePromptly();
 }
 
 void BestScoresWindow::ConfirmDeleteAll() {
@@ -257,6 +259,7 @@ void BestScoresWindow::ConfirmDeleteAll() {
     table_.DeleteAll();
     host_.MarkBestScoresChanged();
     ShowBestTimes(displayedSize(), displayedDensity());
+    host_.SavePromptly();
 }
 
 bool BestScoresWindow::event(QEvent* event) {

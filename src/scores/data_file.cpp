@@ -3,6 +3,7 @@
 // in memory.
 #include "scores/data_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -343,9 +344,21 @@ ParseResult ParseDataFile(std::string_view text, BestScoreTable& table, ColourMo
     auto fail = [&](int line, std::string reason) {
         result.line = line;
         result.reason = std::move(reason);
-        result.replacedItems.clear();
+        result.badLines.clear();
         return result;
     };
+    if (text.size() > kMaxDataFileBytes) {
+        return fail(1, "it is larger than " + std::to_string(kMaxDataFileBytes) + " bytes");
+    }
+    // Bytes that no text holds: this is some other file, not a damaged data file.
+    for (size_t i = 0; i < lines.size(); ++i) {
+        for (const char ch : lines[i]) {
+            const auto byte = static_cast<unsigned char>(ch);
+            if ((byte < 0x20 && ch != '\t') || byte == 0x7F) {
+                return fail(static_cast<int>(i) + 1, "it holds bytes that are not text");
+            }
+        }
+    }
     if (lines.size() < static_cast<size_t>(kDataFileLines)) {
         return fail(static_cast<int>(lines.size()) + 1,
                     "the file stops after " + std::to_string(lines.size()) + " of its " +
@@ -357,12 +370,14 @@ ParseResult ParseDataFile(std::string_view text, BestScoreTable& table, ColourMo
         }
     }
 
-    // Everything goes into copies first, so a fault on line 93 leaves the game's values whole.
-    BestScoreTable newTable = table;
-    ColourModel newColours = colours;
+    // Kept to be put back should no line at all be readable.
+    BestScoreTable tableBefore = table;
+    ColourModel coloursBefore = colours;
     int number = 0;
+    auto bad = [&](std::string reason) { result.badLines.push_back({number, std::move(reason)}); };
     for (int size = 1; size <= kSizeCount; ++size) {
         for (int density = 1; density <= kDensityCount; ++density) {
+            bool closeUp = false;
             for (int rank = 1; rank <= kKeptRanks; ++rank) {
                 LineParser line(lines[static_cast<size_t>(number++)]);
                 BestScoreEntry entry;
@@ -372,9 +387,20 @@ ParseResult ParseDataFile(std::string_view text, BestScoreTable& table, ColourMo
                                 line.Flag(3, "the reach 6 flag", entry.reach6Used) &&
                                 line.Flag(4, "the reach 18 flag", entry.reach18Used) &&
                                 line.Flag(5, "the demo minefield flag", entry.demoMinefield);
-                if (!ok) return fail(number, line.reason());
-                entry.name = TruncateName(name);
-                newTable.At(size, density, rank) = std::move(entry);
+                if (ok) {
+                    entry.name = TruncateName(name);
+                } else {
+                    bad(line.reason());
+                    entry = BestScoreEntry{};
+                    closeUp = true;
+                }
+                table.At(size, density, rank) = std::move(entry);
+            }
+            // An empty slot above results would break the ranking every insertion relies on.
+            if (closeUp) {
+                std::stable_partition(&table.At(size, density, 1),
+                                      &table.At(size, density, kKeptRanks) + 1,
+                                      [](const BestScoreEntry& e) { return !e.name.empty(); });
             }
         }
     }
@@ -382,65 +408,214 @@ ParseResult ParseDataFile(std::string_view text, BestScoreTable& table, ColourMo
         LineParser line(lines[static_cast<size_t>(number++)]);
         bool inRange = false;
         int16_t value = 0;
-        if (!line.Split(1) ||
-            !line.Integer(0, "the item colour", 0, kPaletteSize - 1, value, inRange)) {
-            return fail(number, line.reason());
+        const std::string what =
+            "the colour of \"" + std::string(kItemNames[static_cast<size_t>(item)]) + "\"";
+        if (!line.Split(1) || !line.Integer(0, what.c_str(), 0, kPaletteSize - 1, value, inRange)) {
+            bad(line.reason());
+            inRange = false;
+        } else if (!inRange) {
+            bad(what + " is not a palette entry");
         }
-        if (!inRange) {
-            // One bad colour is not worth the player's scores: that item goes back to its default.
-            value = newColours.defaultItemColor[item];
-            result.replacedItems.push_back(item);
-        }
-        newColours.itemColor[item] = value;
+        colours.itemColor[item] = inRange ? value : colours.defaultItemColor[item];
     }
     for (int slot = 0; slot < kChangeableCount; ++slot) {
         LineParser line(lines[static_cast<size_t>(number++)]);
         const int entry = kFirstChangeable + slot;
-        const bool ok = line.Split(4) &&
-                        line.Component(0, "the red component", newColours.paletteRed[entry]) &&
-                        line.Component(1, "the green component", newColours.paletteGreen[entry]) &&
-                        line.Component(2, "the blue component", newColours.paletteBlue[entry]) &&
-                        line.Text(3, "the colour name", newColours.changeableName[slot]);
-        if (!ok) return fail(number, line.reason());
+        int16_t red = 0, green = 0, blue = 0;
+        std::string name;
+        const bool ok = line.Split(4) && line.Component(0, "the red component", red) &&
+                        line.Component(1, "the green component", green) &&
+                        line.Component(2, "the blue component", blue) &&
+                        line.Text(3, "the colour name", name);
+        if (!ok) {
+            bad(line.reason());
+            name = DefaultChangeableName(slot);
+            red = green = blue = 0;
+        }
+        colours.paletteRed[entry] = red;
+        colours.paletteGreen[entry] = green;
+        colours.paletteBlue[entry] = blue;
+        colours.changeableName[slot] = std::move(name);
     }
-
-    table = std::move(newTable);
-    colours = std::move(newColours);
+    // Not one line of a data file: some other text, not a damaged data file.
+    if (result.badLines.size() == static_cast<size_t>(kDataFileLines)) {
+        const int first = result.badLines.front().line;
+        std::string reason =
+            "no line can be read, the first because " + result.badLines.front().reason;
+        table = std::move(tableBefore);
+        colours = std::move(coloursBefore);
+        return fail(first, std::move(reason));
+    }
     result.ok = true;
     return result;
 }
 
-DataFile::DataFile(fs::path directory) : path_(std::move(directory) / kDataFileName) {}
+DataFile::DataFile(fs::path directory, std::shared_ptr<DataFileLock> lock)
+    : path_(std::move(directory) / kDataFileName), lock_(std::move(lock)) {}
 
-DataFileReport DataFile::Write(const BestScoreTable& table, const ColourModel& colours) {
-    DataFileReport report;
-    report.file = path_;
-    const StoreResult stored = WriteFileAtomically(path_, FormatDataFile(table, colours));
-    report.outcome = stored.ok ? DataFileOutcome::kWritten : DataFileOutcome::kNotWritten;
-    report.problem = stored.error;
-    report.mayOverwrite = mayOverwrite_;
-    return report;
+StoreResult DataFile::WriteCopy(const fs::path& path, const BestScoreTable& table,
+                                const ColourModel& colours) {
+    return WriteFileAtomically(path, FormatDataFile(table, colours));
 }
 
-DataFileReport DataFile::WriteBestScores(const BestScoreTable& table, const ColourModel& colours) {
-    if (!mayOverwrite_) {
-        DataFileReport report;
-        report.file = path_;
-        report.outcome = DataFileOutcome::kNotWritten;
-        report.mayOverwrite = false;
-        report.problem = "the file could not be read and is kept as it is";
-        report.message = "The best scores and colours were not saved, because the data file " +
-                         Shown(path_) +
-                         " could not be read when it was last loaded and is left as it is, so "
-                         "that nothing in it is lost.";
-        return report;
+namespace {
+
+// Holds the lock for one save; without a lock (tests, one copy only) saving just goes ahead.
+class LockHeld {
+  public:
+    LockHeld(DataFileLock* lock, const fs::path& file) : lock_(lock) {
+        if (lock_ == nullptr) return;
+        fs::path lockPath = file;
+        lockPath += ".lock";
+        held_ = lock_->Lock(lockPath, kLockTimeout, error_);
     }
-    DataFileReport report = Write(table, colours);
+    ~LockHeld() {
+        if (lock_ != nullptr && held_) lock_->Unlock();
+    }
+    LockHeld(const LockHeld&) = delete;
+    LockHeld& operator=(const LockHeld&) = delete;
+    bool held() const { return lock_ == nullptr || held_; }
+    const std::string& error() const { return error_; }
+
+  private:
+    DataFileLock* lock_;
+    bool held_ = false;
+    std::string error_;
+};
+
+std::string BadLinesText(const std::vector<BadLine>& badLines) {
+    std::string text;
+    for (const BadLine& bad : badLines) {
+        text += (text.empty() ? "" : "; ") + std::string("line ") + std::to_string(bad.line) +
+                ": " + bad.reason;
+    }
+    return text;
+}
+
+std::string LineNumbers(const std::vector<BadLine>& badLines) {
+    std::string text;
+    for (size_t i = 0; i < badLines.size(); ++i) {
+        if (i > 0) text += i + 1 == badLines.size() ? " and " : ", ";
+        text += std::to_string(badLines[i].line);
+    }
+    return text;
+}
+
+const char* const kNotOnDisk =
+    " They are not on the disk yet: the game keeps them and tries again at its next save.";
+
+}  // namespace
+
+DataFileReport DataFile::WriteBestScores(const BestScoreTable& table, const ColourModel& colours) {
+    DataFileReport report = Save(table, colours);
+    if (!report.message.empty()) return report;
     report.message = report.outcome == DataFileOutcome::kWritten
                          ? "The best scores and colours were saved in " + Shown(path_) + "."
                          : "The best scores and colours could not be saved in " + Shown(path_) +
-                               " (" + report.problem +
-                               "). The game keeps them in memory as they are.";
+                               " (" + report.problem + ")." + kNotOnDisk;
+    return report;
+}
+
+DataFileReport DataFile::Save(const BestScoreTable& table, const ColourModel& colours) {
+    DataFileReport report;
+    report.file = path_;
+    report.mayOverwrite = mayOverwrite_;
+    auto refuse = [&](SaveRefusal refusal, std::string problem, std::string message) {
+        report.outcome = DataFileOutcome::kNotWritten;
+        report.refusal = refusal;
+        report.problem = std::move(problem);
+        report.message = std::move(message);
+        return report;
+    };
+    if (!mayOverwrite_) {
+        return refuse(SaveRefusal::kProtecting, "the file could not be read and is kept as it is",
+                      "The best scores and colours were not saved, because the data file " +
+                          Shown(path_) +
+                          " could not be read when it was last loaded and is left as it is, so "
+                          "that nothing in it is lost.");
+    }
+    const FileInspection inspection = Inspect(path_);
+    if (!inspection.followed || (inspection.exists && !inspection.ownedByPlayer)) {
+        const std::string why =
+            inspection.followed ? "it belongs to another user" : inspection.error;
+        return refuse(SaveRefusal::kNotOurs, why,
+                      "The best scores and colours of this session cannot be saved in " +
+                          Shown(path_) + ": " + why +
+                          ", and the game never writes over it. To keep them, start the game in "
+                          "a folder of your own.");
+    }
+    if (inspection.exists && inspection.regular && !inspection.ownerMayWrite) {
+        return refuse(SaveRefusal::kReadOnly, "the file is read-only",
+                      "The data file " + Shown(path_) +
+                          " is read-only, so the best scores and colours of this session cannot "
+                          "be saved until you make it writable. The game saves them at its next "
+                          "save once it is.");
+    }
+
+    const LockHeld lock(lock_.get(), inspection.target);
+    if (!lock.held()) {
+        return refuse(SaveRefusal::kLocked, lock.error(),
+                      "The best scores and colours could not be saved in " + Shown(path_) +
+                          ", because another copy of the game did not finish saving in time (" +
+                          lock.error() + ")." + kNotOnDisk);
+    }
+    // No other save of this file runs now, so a temporary lying about is a killed save's.
+    if (lock_ != nullptr) RemoveStaleTemporaries(inspection.target);
+
+    // What other copies saved since this one last read or wrote the file.
+    const SavedChoices mine{table, colours};
+    const SavedChoices base = base_ ? *base_ : SavedChoices{BestScoreTable{}, ColourModel{}};
+    SavedChoices theirs = base;
+    std::string salvageNote;
+    const ReadFileResult current = ReadWholeFile(path_, kMaxDataFileBytes);
+    if (current.status == ReadStatus::kFailed) {
+        return refuse(SaveRefusal::kFailed, current.error,
+                      "The best scores and colours were not saved, because the data file " +
+                          Shown(path_) + " could not be read just before (" + current.error +
+                          ") and saving would replace it." + kNotOnDisk);
+    }
+    if (current.status != ReadStatus::kMissing) {
+        SavedChoices read = base;
+        const ParseResult parsed = current.status == ReadStatus::kOk
+                                       ? ParseDataFile(current.text, read.table, read.colours)
+                                       : ParseResult{};
+        if (parsed.ok) theirs = read;
+        if (!parsed.ok || !parsed.badLines.empty()) {
+            // Someone else's damage is kept, as at start-up, before the file is replaced.
+            const StoreResult kept = KeepAside(path_);
+            if (!kept.ok) {
+                return refuse(SaveRefusal::kFailed, kept.error,
+                              "The best scores and colours were not saved, because the data file " +
+                                  Shown(path_) + " has been damaged and could not be renamed (" +
+                                  kept.error + ")." + kNotOnDisk);
+            }
+            report.keptAsideAs = kept.where;
+            salvageNote = " The data file had been damaged meanwhile (" +
+                          (current.status != ReadStatus::kOk ? current.error
+                           : parsed.ok                       ? BadLinesText(parsed.badLines)
+                                                             : parsed.Describe()) +
+                          "); it has been kept as " + Shown(kept.where) + ".";
+        }
+    }
+    SavedChoices merged = MergeSaves(base, mine, theirs);
+    const StoreResult stored =
+        WriteFileAtomically(path_, FormatDataFile(merged.table, merged.colours), inspection.mode);
+    if (!stored.ok) {
+        report.outcome = DataFileOutcome::kNotWritten;
+        report.refusal = SaveRefusal::kFailed;
+        report.problem = stored.error;
+        return report;
+    }
+    report.outcome = DataFileOutcome::kWritten;
+    // Memory keeps its own colours until the file is next read; so that another copy's colour
+    // change is not taken for this copy's at the next save, base holds memory's colours.
+    base_ = SavedChoices{merged.table, colours};
+    report.savedTable = std::move(merged.table);
+    if (!salvageNote.empty()) {
+        report.problem = "the file had been damaged meanwhile";
+        report.message =
+            "The best scores and colours were saved in " + Shown(path_) + "." + salvageNote;
+    }
     return report;
 }
 
@@ -453,6 +628,7 @@ DataFileReport DataFile::SetAside(const BestScoreTable& table, const ColourModel
                                 (damaged ? " is damaged (" : " could not be read (") +
                                 report.problem + ").";
 
+    const FileInspection inspection = Inspect(path_);
     const StoreResult kept = KeepAside(path_);
     if (!kept.ok) {
         mayOverwrite_ = false;
@@ -468,10 +644,13 @@ DataFileReport DataFile::SetAside(const BestScoreTable& table, const ColourModel
 
     report.outcome = DataFileOutcome::kKeptAside;
     report.keptAsideAs = kept.where;
-    const StoreResult fresh = WriteFileAtomically(path_, FormatDataFile(table, colours));
+    // The fresh file is as private as the one it replaces.
+    const StoreResult fresh =
+        WriteFileAtomically(path_, FormatDataFile(table, colours), inspection.mode);
     report.freshFileWritten = fresh.ok;
     report.mayOverwrite = mayOverwrite_;
     if (fresh.ok) {
+        base_ = SavedChoices{table, colours};
         report.message = opening + " It has been kept as " + Shown(kept.where) +
                          " and a new data file has been written." + kGoesOn;
     } else {
@@ -487,7 +666,10 @@ DataFileReport DataFile::ReadBestScores(BestScoreTable& table, ColourModel& colo
     bool created = false;
     ReadFileResult read = ReadWholeFile(path_, kMaxDataFileBytes);
     if (read.status == ReadStatus::kMissing) {
-        DataFileReport report = Write(table, colours);
+        // A file kept from harm is gone: the player removed it, and a new one may be written.
+        mayOverwrite_ = true;
+        // Through the save, so that a copy starting at the same time is not written over.
+        DataFileReport report = Save(table, colours);
         if (report.outcome != DataFileOutcome::kWritten) {
             report.message = "The data file " + Shown(path_) + " did not exist and could not be " +
                              "created (" + report.problem + ")." + kGoesOn;
@@ -496,13 +678,35 @@ DataFileReport DataFile::ReadBestScores(BestScoreTable& table, ColourModel& colo
         created = true;
         read = ReadWholeFile(path_, kMaxDataFileBytes);
     }
-    if (read.status != ReadStatus::kOk)
+    if (read.status != ReadStatus::kOk) {
+        // Another user's file, or a link someone else planted, is reported and left alone.
+        const FileInspection inspection = Inspect(path_);
+        if (!inspection.followed || (inspection.exists && !inspection.ownedByPlayer)) {
+            mayOverwrite_ = false;
+            DataFileReport report;
+            report.file = path_;
+            report.outcome = DataFileOutcome::kUnreadable;
+            report.mayOverwrite = false;
+            report.problem = inspection.followed ? read.error : inspection.error;
+            report.message = "The data file " + Shown(path_) + " could not be read (" +
+                             report.problem +
+                             "). It is not the game's to move or replace, so it is left as it is "
+                             "and changes made in this session will not be saved." +
+                             kGoesOn;
+            return report;
+        }
         return SetAside(table, colours, read.error, read.status == ReadStatus::kTooLarge);
+    }
 
-    const ParseResult parsed = ParseDataFile(read.text, table, colours);
+    BestScoreTable newTable = table;
+    ColourModel newColours = colours;
+    const ParseResult parsed = ParseDataFile(read.text, newTable, newColours);
     if (!parsed.ok) return SetAside(table, colours, parsed.Describe(), true);
-
+    table = std::move(newTable);
+    colours = std::move(newColours);
     mayOverwrite_ = true;
+    base_ = SavedChoices{table, colours};
+
     DataFileReport report;
     report.file = path_;
     report.outcome = created ? DataFileOutcome::kCreated : DataFileOutcome::kRead;
@@ -510,17 +714,33 @@ DataFileReport DataFile::ReadBestScores(BestScoreTable& table, ColourModel& colo
                                    " did not exist, so it was created with the current best "
                                    "scores and colours."
                              : "The best scores and colours were read from " + Shown(path_) + ".";
-    if (!parsed.replacedItems.empty()) {
-        std::string items;
-        for (const int item : parsed.replacedItems) {
-            report.problem += (report.problem.empty() ? "" : "; ") + std::string("line ") +
-                              std::to_string(kBestScoreLines + item + 1) +
-                              ": the item colour is not a palette entry";
-            items += (items.empty() ? "" : ", ") + Quoted(kItemNames[static_cast<size_t>(item)]);
-        }
-        report.message += " The colour stored for " + items +
-                          " was not a valid colour and has been set back to its default.";
+    if (parsed.badLines.empty()) return report;
+
+    // Every sound line is in memory; the original bytes are kept and a sound file takes their
+    // place, so the bad lines are not met again at every start.
+    report.problem = BadLinesText(parsed.badLines);
+    const bool one = parsed.badLines.size() == 1;
+    std::string message = "The data file " + Shown(path_) + " had " +
+                          (one ? "a damaged line" : "damaged lines") + " (" + report.problem +
+                          "). " + (one ? "Line " : "Lines ") + LineNumbers(parsed.badLines) +
+                          (one ? " was" : " were") +
+                          " dropped: an empty best-score slot or a default colour takes "
+                          "its place, and everything else was read.";
+    const FileInspection inspection = Inspect(path_);
+    const StoreResult kept = inspection.ownedByPlayer
+                                 ? KeepAside(path_)
+                                 : StoreResult{false, "it belongs to another user", {}};
+    if (kept.ok) {
+        report.outcome = DataFileOutcome::kSalvaged;
+        report.keptAsideAs = kept.where;
+        const StoreResult fresh =
+            WriteFileAtomically(path_, FormatDataFile(table, colours), inspection.mode);
+        report.freshFileWritten = fresh.ok;
+        message += " The original file has been kept as " + Shown(kept.where) +
+                   (fresh.ok ? " and a new data file has been written."
+                             : ", but a new data file could not be written (" + fresh.error + ").");
     }
+    report.message = message;
     return report;
 }
 

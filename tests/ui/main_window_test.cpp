@@ -275,19 +275,13 @@ void MainWindowTest::demonstrationButtons() {
 }
 
 void MainWindowTest::fileTroubleAtReplayLeavesTheDemonstrationRunning() {
-    // Replay saves and re-reads the file, and tells the player when that fails. The box must
-    // not run the demonstration to its end unseen while it is open. Every name the save may use
-    // for its temporary file is taken, so the save fails.
-    const auto temporaryName = [](int n) {
-        return n == 0 ? QString("3DZendrix.dat.tmp") : QString("3DZendrix.dat.tmp.%1").arg(n);
-    };
-    struct Unblock {
-        std::function<QString(int)> name;
-        ~Unblock() {
-            for (int n = 0; n < 100; ++n) QDir().rmdir(name(n));
-        }
-    } unblock{temporaryName};
-    for (int n = 0; n < 100; ++n) QVERIFY(QDir().mkdir(temporaryName(n)));
+    // Replay saves and re-reads the file, and tells the player what went wrong there. The box must
+    // not run the demonstration to its end unseen while it is open. The file is damaged meanwhile.
+    {
+        QFile file("3DZendrix.dat");
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("not a data file\r\n");
+    }
     QString title;
     bool runningWhileOpen = false;
     testing::WhenModalOpens(context_.get(), [&](QWidget* modal) {

@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
 
     bool titleShown = false;
     bool closedAtStartupEnd = false;
-    const int exitCode = RunGame(argc, argv, [&](MineBoardWindow& window) {
+    const int exitCode = RunGame(argc, argv, {}, [&](MineBoardWindow& window) {
         auto* poll = new QTimer(&window);
         QObject::connect(poll, &QTimer::timeout, &window, [&, poll] {
             if (window.board().game().demonstrationMode) return;

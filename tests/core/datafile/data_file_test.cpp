@@ -57,12 +57,11 @@ TEST(DataFileStore, WriteReadWriteIsByteIdentical) {
     EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{kDataFileName});
 }
 
-TEST(DataFileStore, DamagedFileIsKeptAsideAndMemoryKept) {
+TEST(DataFileStore, FileOfAnotherShapeIsKeptAsideAndMemoryKept) {
     // Written from other values than memory holds, so a half-filled table would show.
     BestScoreTable other;
     other.At(1, 1, 1) = {"Other", 12.5f, 7, false, false, false};
     const std::string good = FormatDataFile(other, ColourModel{});
-    const std::string entry = "\"\",0,0,#FALSE#,#FALSE#,#FALSE#";
     std::string garbage;
     for (int i = 0; i < 4000; ++i) garbage += static_cast<char>(i * 37 % 256);
     const struct {
@@ -73,25 +72,9 @@ TEST(DataFileStore, DamagedFileIsKeptAsideAndMemoryKept) {
         {"empty", "", 1},
         {"92 lines", good.substr(0, good.rfind("0,0,0,")), 93},
         {"cut mid-line", good.substr(0, good.find("\r\n", 1200) - 9), 0},
-        {"bad number", WithLine(good, 1, "\"Other\",12.x5,7,#FALSE#,#FALSE#,#FALSE#"), 1},
-        {"score 1000", WithLine(good, 2, "\"\",1000,0,#FALSE#,#FALSE#,#FALSE#"), 2},
-        {"time near double max",
-         WithLine(good, 2,
-                  "\"\",0," + std::to_string(1.7976931348623157e308).substr(0, 309) +
-                      ",#FALSE#,#FALSE#,#FALSE#"),
-         2},
-        {"exponent", WithLine(good, 3, "\"\",1e2,0,#FALSE#,#FALSE#,#FALSE#"), 3},
-        {"time -5", WithLine(good, 75, "\"\",0,-5,#FALSE#,#FALSE#,#FALSE#"), 75},
-        {"time 5.5", WithLine(good, 75, "\"\",0,5.5,#FALSE#,#FALSE#,#FALSE#"), 75},
-        {"bad boolean", WithLine(good, 4, "\"\",0,0,#FALSE#,#YES#,#FALSE#"), 4},
-        {"unterminated quote", WithLine(good, 5, "\"Ann,0,0,#FALSE#,#FALSE#,#FALSE#"), 5},
-        {"text after quote", WithLine(good, 5, "\"Ann\"x,0,0,#FALSE#,#FALSE#,#FALSE#"), 5},
-        {"unquoted name", WithLine(good, 6, "Ann,0,0,#FALSE#,#FALSE#,#FALSE#"), 6},
-        {"extra field", WithLine(good, 7, entry + ",#FALSE#"), 7},
-        {"item colour 4.5", WithLine(good, 80, "4.5"), 80},
-        {"component 257", WithLine(good, 88, "0,257,0,\"Changeable 1\""), 88},
-        {"component -1", WithLine(good, 93, "0,0,-1,\"Changeable 6\""), 93},
         {"text after line 93", good + "more\r\n", 94},
+        {"a NUL byte in a name",
+         WithLine(good, 5, std::string("\"A\0n\",0,0,#FALSE#,#FALSE#,#FALSE#", 30)), 5},
         {"binary garbage", garbage, 0},
         {"over a megabyte", std::string(kMaxDataFileBytes + 1, '\n'), 0},
     };
@@ -104,6 +87,7 @@ TEST(DataFileStore, DamagedFileIsKeptAsideAndMemoryKept) {
         if (line != 0) {
             EXPECT_EQ(parsed.line, line) << parsed.Describe();
         }
+        EXPECT_EQ(table, BusyTable());
 
         TempDirectory dir;
         WriteBytes(dir / kDataFileName, text);
@@ -116,6 +100,75 @@ TEST(DataFileStore, DamagedFileIsKeptAsideAndMemoryKept) {
         ExpectSameColours(colours, BusyColours());
         EXPECT_EQ(ReadBytes(dir / "3DZendrix.dat.bad"), text);
         EXPECT_EQ(ReadBytes(dir / kDataFileName), FormatDataFile(table, colours));
+    }
+}
+
+TEST(DataFileStore, ABadFieldCostsOnlyItsOwnLine) {
+    // Combination (1, 1) holds three results; a bad one closes up, the others stay in order.
+    BestScoreTable stored;
+    stored.At(1, 1, 1) = {"Ann", 90, 10, false, false, false};
+    stored.At(1, 1, 2) = {"Bob", 80, 20, false, false, false};
+    stored.At(1, 1, 3) = {"Cy", 70, 30, false, false, false};
+    stored.At(3, 5, 1) = {"Dee", 60, 40, false, true, false};
+    const ColourModel storedColours = BusyColours();
+    const std::string good = FormatDataFile(stored, storedColours);
+    const std::string entry = "\"Bob\",80,20,#FALSE#,#FALSE#,";
+    const struct {
+        const char* what;
+        int line;
+        std::string text;
+    } damaged[] = {
+        {"bad number", 2, "\"Bob\",8x0,20,#FALSE#,#FALSE#,#FALSE#"},
+        {"score 150", 2, "\"Bob\",150,20,#FALSE#,#FALSE#,#FALSE#"},
+        {"time near double max", 2,
+         "\"Bob\",80," + std::to_string(1.7976931348623157e308).substr(0, 309) +
+             ",#FALSE#,#FALSE#,#FALSE#"},
+        {"exponent", 2, "\"Bob\",8e1,20,#FALSE#,#FALSE#,#FALSE#"},
+        {"time -5", 2, "\"Bob\",80,-5,#FALSE#,#FALSE#,#FALSE#"},
+        {"time 1.5", 2, "\"Bob\",80,1.5,#FALSE#,#FALSE#,#FALSE#"},
+        {"bad boolean", 2, entry + "#YES#"},
+        {"stray quote", 2, "\"Bo\"b\",80,20,#FALSE#,#FALSE#,#FALSE#"},
+        {"unterminated quote", 2, "\"Bob,80,20,#FALSE#,#FALSE#,#FALSE#"},
+        {"unquoted name", 2, "Bob,80,20,#FALSE#,#FALSE#,#FALSE#"},
+        {"extra field", 2, entry + "#FALSE#,#FALSE#"},
+        {"item colour 4.5", 80, "4.5"},
+        {"item colour 22", 80, "22"},
+        {"component 257", 88, "0,257,0,\"Changeable 1\""},
+        {"component -1", 93, "0,0,-1,\"Changeable 6\""},
+    };
+    for (const auto& [what, line, text] : damaged) {
+        SCOPED_TRACE(what);
+        BestScoreTable expected = stored;
+        ColourModel expectedColours = storedColours;
+        if (line == 2) {
+            expected.At(1, 1, 2) = stored.At(1, 1, 3);
+            expected.At(1, 1, 3) = BestScoreEntry{};
+        } else if (line <= kBestScoreLines + kSavedItemCount) {
+            const int item = line - kBestScoreLines - 1;
+            expectedColours.itemColor[item] = expectedColours.defaultItemColor[item];
+        } else {
+            const int slot = line - kBestScoreLines - kSavedItemCount - 1;
+            expectedColours.paletteRed[kFirstChangeable + slot] = 0;
+            expectedColours.paletteGreen[kFirstChangeable + slot] = 0;
+            expectedColours.paletteBlue[kFirstChangeable + slot] = 0;
+            expectedColours.changeableName[slot] = DefaultChangeableName(slot);
+        }
+
+        TempDirectory dir;
+        const std::string original = WithLine(good, line, text);
+        WriteBytes(dir / kDataFileName, original);
+        BestScoreTable table;
+        ColourModel colours;
+        const DataFileReport report = DataFile(dir.path()).ReadBestScores(table, colours);
+        EXPECT_EQ(report.outcome, DataFileOutcome::kSalvaged) << report.message;
+        EXPECT_NE(report.message.find("Line " + std::to_string(line) + " was dropped"),
+                  std::string::npos)
+            << report.message;
+        EXPECT_EQ(table, expected);
+        ExpectSameColours(colours, expectedColours);
+        // The original bytes are kept, and a sound file takes their place.
+        EXPECT_EQ(ReadBytes(dir / "3DZendrix.dat.bad"), original);
+        EXPECT_EQ(ReadBytes(dir / kDataFileName), FormatDataFile(expected, expectedColours));
     }
 }
 
@@ -185,7 +238,7 @@ TEST(DataFileStore, FailedReplaceLeavesNoTemporaryBehind) {
     EXPECT_TRUE(fs::exists(dir / "occupied" / "inside"));
 }
 
-TEST(DataFileStore, ItemColourOutsideThePaletteFallsBackToItsDefault) {
+TEST(DataFileStore, ItemColoursOutsideThePaletteAreNamedAndFallBackToTheirDefaults) {
     std::string text = FormatDataFile(BusyTable(), BusyColours());
     text = WithLine(WithLine(WithLine(text, 76, "22"), 81, "-1"), 87, "99999999999999999999");
     TempDirectory dir;
@@ -194,9 +247,12 @@ TEST(DataFileStore, ItemColourOutsideThePaletteFallsBackToItsDefault) {
     ColourModel colours;
     const DataFileReport report = DataFile(dir.path()).ReadBestScores(table, colours);
 
-    EXPECT_EQ(report.outcome, DataFileOutcome::kRead);
+    EXPECT_EQ(report.outcome, DataFileOutcome::kSalvaged);
     EXPECT_TRUE(report.NeedsAttention());
-    EXPECT_NE(report.message.find("\"Markers\", \"2 Mines\", \"All numbers\""), std::string::npos)
+    for (const char* item : {"\"Markers\"", "\"2 Mines\"", "\"All numbers\""}) {
+        EXPECT_NE(report.message.find(item), std::string::npos) << report.message;
+    }
+    EXPECT_NE(report.message.find("Lines 76, 81 and 87 were dropped"), std::string::npos)
         << report.message;
     ColourModel expected = BusyColours();
     expected.itemColor[0] = 4;

@@ -355,13 +355,9 @@ TEST(Demonstration, ReplaySavesChangesBeforeItReadsTheFile) {
     EXPECT_EQ(b.bestScores().At(1, 2, 1).name, "kept");
 }
 
-// Fills every name the save may use for its temporary file, so that saving fails while the
-// file itself can still be read.
+// Makes the data file read-only, so that saving it is refused while it can still be read.
 void BlockSaving() {
-    std::filesystem::create_directory("3DZendrix.dat.tmp");
-    for (int n = 1; n < 100; ++n) {
-        std::filesystem::create_directory("3DZendrix.dat.tmp." + std::to_string(n));
-    }
+    std::filesystem::permissions("3DZendrix.dat", std::filesystem::perms(0444));
 }
 
 // The marker colour stored in a data file (line 76 holds the markers' item colour).
@@ -376,19 +372,26 @@ std::string StoredMarkerColour() {
 TEST(Demonstration, ReplayWhenTheSaveFailsKeepsWhatCouldNotBeSaved) {
     StartedBoard s;
     MineBoard& b = s.board;
-    b.bestScores().newbestscore("unsaved", 1, 2, GameResult{50, 10, false, false, false});
-    b.bestScoresChanged() = true;
-    b.MarkerColourCommand(3);  // Green
     BlockSaving();
-    b.ReplayButton();
+    b.bestScores().newbestscore("unsaved", 1, 2, GameResult{50, 10, false, false, false});
+    b.MarkerColourCommand(3);  // Green: saved at once, which fails and is told
     ASSERT_EQ(s.view.messages.size(), 1u);
     EXPECT_EQ(s.view.messages[0].title, "3D-Zendrix data file");
+    EXPECT_NE(s.view.messages[0].text.find("read-only"), std::string::npos);
+    b.ReplayButton();
+    EXPECT_EQ(s.view.messages.size(), 1u) << "a failing save is told once";
     EXPECT_EQ(b.bestScores().At(1, 2, 1).name, "unsaved");
-    EXPECT_TRUE(b.bestScoresChanged()) << "still to be saved";
+    EXPECT_TRUE(b.unsaved()) << "still to be saved";
     RunDemonstration(b);
     EXPECT_EQ(b.colours().MarkerColour(), 7);
     EXPECT_EQ(b.colours().markerChecked,
               (std::array<bool, 6>{false, false, false, true, false, false}));
+    // Once the player makes the file writable again, the next save brings everything to it.
+    std::filesystem::permissions("3DZendrix.dat", std::filesystem::perms(0644));
+    b.MarkerColourCommand(4);
+    EXPECT_FALSE(b.unsaved());
+    EXPECT_EQ(StoredMarkerColour(), "8");
+    EXPECT_EQ(s.view.messages.size(), 1u);
 }
 
 TEST(Demonstration, ThePlayersMarkerColourSurvivesAndIsStoredDuringARun) {
