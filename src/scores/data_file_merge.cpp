@@ -60,7 +60,9 @@ void MergeCombination(const BestScoreTable& base, const BestScoreTable& mine,
         if (!full || AdjustedScoreOf(entry) > fifth) deleted.push_back(entry);
     }
     Combination merged = Without(Kept(theirs, size, density), deleted);
-    const Combination added = Without(mineEntries, baseEntries);
+    // A game new on both sides (saved by both copies) is one game.
+    const Combination added =
+        Without(Without(mineEntries, baseEntries), Without(Kept(theirs, size, density), baseEntries));
     merged.insert(merged.end(), added.begin(), added.end());
     // Stable: equal results keep the file's order and a new one goes below them, as insertion does.
     std::stable_sort(merged.begin(), merged.end(), [](const auto& a, const auto& b) {

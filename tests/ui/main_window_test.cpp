@@ -1,5 +1,6 @@
 // The main window through its real widgets: start-up, labels and commands, play by mouse clicks
 // with the end-of-game dialogues, and the demonstration's buttons.
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
@@ -34,6 +35,9 @@ class MainWindowTest : public QObject {
     void menusAreExact();
     void restoringAMinimisedWindowKeepsItsEarlierState();
     void changeableColourRecoloursTheBoardAtOnce();
+    void aSaveThatFailsAtExitAsksWhatToDo_data();
+    void aSaveThatFailsAtExitAsksWhatToDo();
+    void secondaryWindowsGoBeforeTheGameControlTheyUse();
 
   private:
     MineBoardWindow& Window() { return *window_; }
@@ -427,6 +431,83 @@ void MainWindowTest::changeableColourRecoloursTheBoardAtOnce() {
     QCOMPARE(pixelOfSquare(3, 2, 2), QColor(0, 0, 0));
     QVERIFY(selector.ColourEntry(17).starts_with("Changeable 2"));
     QVERIFY(Window().board().bestScoresChanged());
+}
+
+void MainWindowTest::aSaveThatFailsAtExitAsksWhatToDo_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("gameEnds");
+    QTest::addColumn<QString>("storedMarker");  // line 76 of the data file afterwards
+    QTest::newRow("Cancel keeps the game running") << "Cancel" << false << "4";
+    QTest::newRow("Retry once the file is writable") << "Retry" << true << "8";
+    QTest::newRow("Save a Copy elsewhere") << "Save a Copy..." << true << "4";
+    QTest::newRow("Quit Without Saving") << "Quit Without Saving" << true << "4";
+}
+
+void MainWindowTest::aSaveThatFailsAtExitAsksWhatToDo() {
+    QFETCH(QString, answer);
+    QFETCH(bool, gameEnds);
+    QFETCH(QString, storedMarker);
+    QFile::setPermissions("3DZendrix.dat", QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    // The change is saved at once, which fails: the player is told so once, honestly.
+    QString told;
+    testing::WhenModalOpens(context_.get(), [&](QWidget* modal) {
+        told = static_cast<QMessageBox*>(modal)->text();
+        static_cast<QMessageBox*>(modal)->accept();
+    });
+    QTest::keyClick(&Window(), Qt::Key_B, Qt::ControlModifier);
+    QTRY_VERIFY(!told.isEmpty());
+    QVERIFY2(told.contains("read-only"), qPrintable(told));
+    QVERIFY(Window().board().unsaved());
+
+    const QString copy = QDir(directory_.path()).filePath("elsewhere.dat");
+    QFile::remove(copy);
+    QStringList buttons;
+    testing::WhenModalOpens(context_.get(), [&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box && box->objectName() == "exitSaveFailed");
+        for (QAbstractButton* button : box->buttons()) buttons << button->text().remove('&');
+        if (answer == "Retry") {
+            QFile::setPermissions("3DZendrix.dat", QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        }
+        if (answer == "Save a Copy...") {
+            testing::WhenModalOpens(context_.get(), [copy](QWidget* dialog) {
+                auto* files = qobject_cast<QFileDialog*>(dialog);
+                QVERIFY(files && files->objectName() == "saveCopyDialog");
+                files->selectFile(copy);
+                static_cast<QDialog*>(files)->accept();
+            });
+        }
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text().remove('&') == answer) return button->click();
+        }
+        box->reject();  // closing the box
+    });
+    Window().close();
+    QTRY_VERIFY(!buttons.isEmpty());
+    QCOMPARE(buttons.size(), 4);
+    for (const char* expected : {"Retry", "Save a Copy...", "Quit Without Saving", "Cancel"})
+        QVERIFY2(buttons.contains(expected), qPrintable(buttons.join('|')));
+    QCOMPARE(Window().isVisible(), !gameEnds);
+
+    auto marker = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString(file.readAll().split('\n').value(75)).trimmed()
+                                              : QString();
+    };
+    QCOMPARE(marker("3DZendrix.dat"), storedMarker);
+    if (answer == "Save a Copy...") QCOMPARE(marker(copy), QString("8"));
+    QFile::setPermissions("3DZendrix.dat", QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+void MainWindowTest::secondaryWindowsGoBeforeTheGameControlTheyUse() {
+    // Each colour window listens to the game control's colour logic; were it destroyed after the
+    // game control, the selector's and the changeable colours' debug checks would stop the test.
+    Window().action("mSelectColors")->trigger();
+    Window().action("mCreateColor")->trigger();
+    Window().action("mShowBestScores")->trigger();
+    QVERIFY(Window().findChild<QWidget*>("frmColorSelector")->isVisible());
+    window_.reset();
+    for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!window->isVisible());
 }
 
 QTEST_MAIN(MainWindowTest)

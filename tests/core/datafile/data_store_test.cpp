@@ -13,6 +13,10 @@
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
 
 namespace zendrix {
 namespace {
@@ -268,6 +272,125 @@ TEST(DataStoreModes, NewFileGetsTheDefaultMode) {
         EXPECT_EQ(ModeOf(dir / "plain.dat"), fs::perms(0666 & ~mask));
         EXPECT_EQ(ModeOf(dir / "dangling.dat"), fs::perms(0666 & ~mask));
     }
+}
+
+TEST(DataStoreModes, APrivateFileStaysPrivateAfterSalvageAndAFreshStart) {
+    const Umask umask(022);
+    std::string badLine = FormatDataFile(BusyTable(), BusyColours());
+    badLine.replace(0, badLine.find("\r\n"), "\"Ada\",1000,42,#TRUE#,#FALSE#,#FALSE#");
+    for (const std::string& text : {badLine, std::string("not a data file")}) {
+        SCOPED_TRACE(text.substr(0, 20));
+        TempDirectory dir;
+        WriteBytes(dir / kDataFileName, text);
+        fs::permissions(dir / kDataFileName, fs::perms{0600});
+        const DataFileReport report = ReadAtStartUp(dir);
+        ASSERT_TRUE(report.freshFileWritten) << report.message;
+        EXPECT_EQ(ModeOf(dir / kDataFileName), fs::perms{0600});
+    }
+}
+
+TEST(DataStoreModes, AReadOnlyFileIsThePlayersChoiceAndStaysAsItIs) {
+    TempDirectory dir;
+    const std::string before = FormatDataFile(BusyTable(), BusyColours());
+    WriteBytes(dir / kDataFileName, before);
+    fs::permissions(dir / kDataFileName, fs::perms{0444});
+    DataFile file(dir.path());
+    BestScoreTable table;
+    ColourModel colours;
+    ASSERT_EQ(file.ReadBestScores(table, colours).outcome, DataFileOutcome::kRead);
+    table.DeleteAll();
+    const DataFileReport report = file.WriteBestScores(table, colours);
+    EXPECT_EQ(report.refusal, SaveRefusal::kReadOnly);
+    EXPECT_NE(report.message.find("read-only"), std::string::npos) << report.message;
+    EXPECT_EQ(ReadBytes(dir / kDataFileName), before);
+    EXPECT_EQ(ModeOf(dir / kDataFileName), fs::perms{0444});
+}
+
+TEST(DataStoreOpen, AFifoAtTheNameNeitherBlocksNorIsTakenForTheFile) {
+    TempDirectory dir;
+    ASSERT_EQ(::mkfifo((dir / kDataFileName).c_str(), 0600), 0);
+    const ReadFileResult read = ReadWholeFile(dir / kDataFileName, kMaxDataFileBytes);
+    EXPECT_EQ(read.status, ReadStatus::kFailed);
+    EXPECT_EQ(read.error, "it is not a regular file");
+    // The player's own FIFO is put aside like any damaged file, and play goes on.
+    EXPECT_EQ(ReadAtStartUp(dir).outcome, DataFileOutcome::kKeptAside);
+    EXPECT_TRUE(fs::is_fifo(fs::symlink_status(dir / "3DZendrix.dat.bad")));
+}
+
+// Files and links of another user need root to be made (and a process that is not root to meet a
+// file it cannot read). Each case runs in a child process as "nobody", the game's player there,
+// in a sticky folder open to everyone, as /tmp is; the files belong to root.
+TEST(DataStoreOwnership, AnotherUsersFilesAndPlantedLinksAreNeverFollowedRenamedOrReplaced) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root, to make files and links that belong to another user";
+    }
+    constexpr uid_t kNobody = 65534;
+    const std::string intact = FormatDataFile(BusyTable(), BusyColours());
+    const struct {
+        const char* what;
+        std::function<void(const fs::path&)> plant;  // as root, in the shared folder
+        DataFileOutcome startUp;
+        bool savesRefused;
+    } cases[] = {
+        {"a link planted by another user",
+         [](const fs::path& at) {
+             WriteBytes(at / "victim.dat", "root's own file");
+             fs::create_symlink("victim.dat", at / kDataFileName);
+         },
+         DataFileOutcome::kUnreadable, true},
+        {"another user's intact file the player cannot read",
+         [&](const fs::path& at) {
+             WriteBytes(at / kDataFileName, intact);
+             fs::permissions(at / kDataFileName, fs::perms{0600});
+         },
+         DataFileOutcome::kUnreadable, true},
+        {"another user's damaged file",
+         [](const fs::path& at) { WriteBytes(at / kDataFileName, "damaged"); },
+         DataFileOutcome::kUnreadable, true},
+        {"another user's intact file the player can read",
+         [&](const fs::path& at) { WriteBytes(at / kDataFileName, intact); },
+         DataFileOutcome::kRead, true},
+    };
+    for (const auto& [what, plant, startUp, savesRefused] : cases) {
+        SCOPED_TRACE(what);
+        TempDirectory dir;
+        const fs::path shared = dir / "shared";
+        fs::create_directory(shared);
+        fs::permissions(dir.path(), fs::perms{0755});
+        fs::permissions(shared, fs::perms{01777});
+        // Owned by a third user, so that root's link is not the folder owner's either.
+        ASSERT_EQ(::chown(shared.c_str(), 12345, 12345), 0);
+        plant(shared);
+        const std::vector<std::string> before = Tree(shared);
+        const std::string victim = ReadBytes(shared / "victim.dat");
+
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            int failures = 0;
+            if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(100);
+            DataFile file(shared);
+            BestScoreTable table = BusyTable();
+            ColourModel colours;
+            if (file.ReadBestScores(table, colours).outcome != startUp) failures |= 1;
+            table.At(1, 1, 1).name = "Nobody";
+            const DataFileReport save = file.WriteBestScores(table, colours);
+            if ((save.outcome != DataFileOutcome::kWritten) != savesRefused) failures |= 2;
+            ::_exit(failures);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "1: start-up outcome, 2: saving, 100: no nobody";
+        EXPECT_EQ(Tree(shared), before);
+        EXPECT_EQ(ReadBytes(shared / "victim.dat"), victim);
+    }
+    // The player's own link in the same kind of folder is followed as anywhere else.
+    TempDirectory dir;
+    fs::permissions(dir.path(), fs::perms{01777});
+    fs::create_symlink("real.dat", dir / kDataFileName);
+    EXPECT_TRUE(WriteFileAtomically(dir / kDataFileName, "contents").ok);
+    EXPECT_EQ(ReadBytes(dir / "real.dat"), "contents");
 }
 
 }  // namespace
