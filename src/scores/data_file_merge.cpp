@@ -61,8 +61,8 @@ void MergeCombination(const BestScoreTable& base, const BestScoreTable& mine,
     }
     Combination merged = Without(Kept(theirs, size, density), deleted);
     // A game new on both sides (saved by both copies) is one game.
-    const Combination added =
-        Without(Without(mineEntries, baseEntries), Without(Kept(theirs, size, density), baseEntries));
+    const Combination added = Without(Without(mineEntries, baseEntries),
+                                      Without(Kept(theirs, size, density), baseEntries));
     merged.insert(merged.end(), added.begin(), added.end());
     // Stable: equal results keep the file's order and a new one goes below them, as insertion does.
     std::stable_sort(merged.begin(), merged.end(), [](const auto& a, const auto& b) {

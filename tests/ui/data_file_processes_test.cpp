@@ -15,6 +15,7 @@
 #include <cstdio>
 
 #include "mainwindow/mine_board_window.h"
+#include "platform/qt/qt_data_file_lock.h"
 #include "platform/qt/run_game.h"
 #include "scores/data_file.h"
 
@@ -30,35 +31,36 @@ int ChildMain(char* program, const char* directory, const QString& name) {
     int count = 1;
     return RunGame(count, arguments, directory, [name](MineBoardWindow& window) {
         auto* poll = new QTimer(&window);
-        QObject::connect(poll, &QTimer::timeout, &window, [&window, name, poll, played = false,
-                                                          reported = false]() mutable {
-            MineBoard& board = window.board();
-            if (board.game().demonstrationMode) return;
-            if (!played) {
-                played = true;
-                std::puts("ready");
-                std::fflush(stdout);
-                if (name == "-") return poll->stop();
-                board.DemoMinefieldsCommand();
-                GameState& g = board.game();
-                for (int c = 1; c <= g.columnCount && !g.gameOver; ++c)
-                    for (int r = 1; r <= g.rowCount && !g.gameOver; ++r)
-                        for (int l = 1; l <= 3 && !g.gameOver; ++l)
-                            if (g.IsCovered(c, r, l) && !g.IsMine(c, r, l))
-                                board.BoardPress(MouseButton::Left, Square{c, r, l});
-                return;
-            }
-            if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
-                input->setTextValue(name);
-                input->accept();
-                return;
-            }
-            if (!reported && board.lastBestName() == name.toStdString()) {
-                reported = true;
-                std::puts(board.unsaved() ? "recorded unsaved" : "recorded saved");
-                std::fflush(stdout);
-            }
-        });
+        QObject::connect(
+            poll, &QTimer::timeout, &window,
+            [&window, name, poll, played = false, reported = false]() mutable {
+                MineBoard& board = window.board();
+                if (board.game().demonstrationMode) return;
+                if (!played) {
+                    played = true;
+                    std::puts("ready");
+                    std::fflush(stdout);
+                    if (name == "-") return poll->stop();
+                    board.DemoMinefieldsCommand();
+                    GameState& g = board.game();
+                    for (int c = 1; c <= g.columnCount && !g.gameOver; ++c)
+                        for (int r = 1; r <= g.rowCount && !g.gameOver; ++r)
+                            for (int l = 1; l <= 3 && !g.gameOver; ++l)
+                                if (g.IsCovered(c, r, l) && !g.IsMine(c, r, l))
+                                    board.BoardPress(MouseButton::Left, Square{c, r, l});
+                    return;
+                }
+                if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+                    input->setTextValue(name);
+                    input->accept();
+                    return;
+                }
+                if (!reported && board.lastBestName() == name.toStdString()) {
+                    reported = true;
+                    std::puts(board.unsaved() ? "recorded unsaved" : "recorded saved");
+                    std::fflush(stdout);
+                }
+            });
         poll->start(10);
     });
 }
@@ -85,6 +87,7 @@ class DataFileProcessesTest : public QObject {
     void signalsEndTheGameWithStatusZeroAfterSaving_data();
     void signalsEndTheGameWithStatusZeroAfterSaving();
     void twoCopiesSavingTogetherLoseNothing();
+    void theLockOfACopyThatDiedIsTakenOver();
 
   private:
     // Starts a child game; it is killed when the test ends.
@@ -179,7 +182,32 @@ void DataFileProcessesTest::twoCopiesSavingTogetherLoseNothing() {
     QVERIFY2(text.contains("\"One\",100,") && text.contains("\"Two\",100,"), qPrintable(text));
 }
 
+void DataFileProcessesTest::theLockOfACopyThatDiedIsTakenOver() {
+    QProcess* child = StartChild("+lock");
+    QCOMPARE(NextLine(child), QString("locked"));
+    child->kill();
+    QVERIFY(child->waitForFinished(5000));
+    QVERIFY(QFile::exists(QDir(directory_->path()).filePath("3DZendrix.dat.lock")));
+
+    DataFile file(directory_->path().toStdString(), std::make_shared<QtDataFileLock>());
+    QElapsedTimer waited;
+    waited.start();
+    const DataFileReport report = file.WriteBestScores(BestScoreTable{}, ColourModel{});
+    QCOMPARE(report.outcome, DataFileOutcome::kWritten);
+    QVERIFY2(waited.elapsed() < kLockTimeout.count() / 2, "taken over at once, not waited for");
+    QCOMPARE(DataFileText().count("\r\n"), 93);
+}
+
 int main(int argc, char** argv) {
+    if (argc == 4 && QByteArray(argv[1]) == "--child" && QByteArray(argv[3]) == "+lock") {
+        // A copy in the middle of a save: it holds the lock until it is killed.
+        QCoreApplication app(argc, argv);
+        QLockFile lock(QDir(argv[2]).filePath("3DZendrix.dat.lock"));
+        if (!lock.lock()) return 1;
+        std::puts("locked");
+        std::fflush(stdout);
+        return QCoreApplication::exec();
+    }
     if (argc == 4 && QByteArray(argv[1]) == "--child") {
         return ChildMain(argv[0], argv[2], QString::fromLocal8Bit(argv[3]));
     }

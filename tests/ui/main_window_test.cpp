@@ -467,7 +467,8 @@ void MainWindowTest::aSaveThatFailsAtExitAsksWhatToDo() {
         QVERIFY(box && box->objectName() == "exitSaveFailed");
         for (QAbstractButton* button : box->buttons()) buttons << button->text().remove('&');
         if (answer == "Retry") {
-            QFile::setPermissions("3DZendrix.dat", QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            QFile::setPermissions("3DZendrix.dat",
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         }
         if (answer == "Save a Copy...") {
             testing::WhenModalOpens(context_.get(), [copy](QWidget* dialog) {
@@ -491,8 +492,9 @@ void MainWindowTest::aSaveThatFailsAtExitAsksWhatToDo() {
 
     auto marker = [](const QString& path) {
         QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? QString(file.readAll().split('\n').value(75)).trimmed()
-                                              : QString();
+        return file.open(QIODevice::ReadOnly)
+                   ? QString(file.readAll().split('\n').value(75)).trimmed()
+                   : QString();
     };
     QCOMPARE(marker("3DZendrix.dat"), storedMarker);
     if (answer == "Save a Copy...") QCOMPARE(marker(copy), QString("8"));

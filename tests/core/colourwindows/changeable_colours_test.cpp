@@ -122,6 +122,7 @@ TEST(ChangeableColours, ChoosingADefinedSlotSetsTheBarsRedBlueGreen) {
     EXPECT_EQ(f.colours.ValueLabel(kB), "30  ");
     EXPECT_EQ(f.colours.nameText(), "Mud");
     EXPECT_EQ(f.colours.checkedOption(), 2);
+    f.colours.SetChangeListener(nullptr);  // a listener must not outlive what it listens to
 }
 
 TEST(ChangeableColours, ChoosingASlotNotAppliedInThisRunKeepsTheBars) {

@@ -84,7 +84,8 @@ TEST(TwoCopies, AResultPushedOutIsNoDeletion) {
         BestScoreTable full;
         const char* names[] = {"A", "B", "C", "D", "E"};
         for (int rank = 1; rank <= 5; ++rank) {
-            full.At(2, 3, rank) = Result(names[rank - 1], 100.0f - 10.0f * rank);
+            full.At(2, 3, rank) =
+                Result(names[rank - 1], 100.0f - 10.0f * static_cast<float>(rank));
         }
         ASSERT_TRUE(DataFile::WriteCopy(dir / kDataFileName, full, ColourModel{}).ok);
     }
@@ -94,13 +95,11 @@ TEST(TwoCopies, AResultPushedOutIsNoDeletion) {
     // A's new result pushes E out of A's five; E is still one of the file's five best.
     a.table.newbestscore("X", 2, 3, GameResult{75, 60, false, false, false});
     a.Save();
-    EXPECT_EQ(NamesInFile(dir.path(), 2, 3),
-              (std::vector<std::string>{"A", "B", "X", "C", "E"}));
+    EXPECT_EQ(NamesInFile(dir.path(), 2, 3), (std::vector<std::string>{"A", "B", "X", "C", "E"}));
     // The same game saved again by both copies is counted once.
     b.table = a.table;
     b.Save();
-    EXPECT_EQ(NamesInFile(dir.path(), 2, 3),
-              (std::vector<std::string>{"A", "B", "X", "C", "E"}));
+    EXPECT_EQ(NamesInFile(dir.path(), 2, 3), (std::vector<std::string>{"A", "B", "X", "C", "E"}));
 }
 
 class FakeLock : public DataFileLock {
@@ -157,8 +156,9 @@ TEST(TwoCopies, LeftoversOfKilledSavesNeverBlockASaveAndGoUnderTheLock) {
     ColourModel colours;
     EXPECT_EQ(file.ReadBestScores(table, colours).outcome, DataFileOutcome::kCreated);
     EXPECT_FALSE(lock->held);
-    EXPECT_EQ(Entries(dir.path()), (std::vector<std::string>{
-                                       "3DZendrix.dat", "3DZendrix.dat.tmp.151", "3DZendrix.dat.tmpl"}));
+    EXPECT_EQ(
+        Entries(dir.path()),
+        (std::vector<std::string>{"3DZendrix.dat", "3DZendrix.dat.tmp.151", "3DZendrix.dat.tmpl"}));
 }
 
 }  // namespace
