@@ -52,7 +52,7 @@ bool MayFollow(const fs::path& link, const struct stat& linkStatus) {
 // link yields the missing file it names, so that saving creates it and the link becomes valid.
 // On return `status` holds the lstat of the result (or errno when it does not exist).
 bool ResolveLinks(const fs::path& path, fs::path& resolved, struct stat& status, int& statError,
-                  std::string& error) {
+                  std::string& error, bool* planted = nullptr) {
     fs::path current = path;
     for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
         statError = ::lstat(current.c_str(), &status) == 0 ? 0 : errno;
@@ -63,6 +63,7 @@ bool ResolveLinks(const fs::path& path, fs::path& resolved, struct stat& status,
         }
         if (hop == kMaxLinkHops) break;
         if (!MayFollow(current, status)) {
+            if (planted) *planted = true;
             error =
                 "it is a link that another user put in a folder open to everyone, which the "
                 "game does not follow";
@@ -162,7 +163,8 @@ FileInspection Inspect(const fs::path& path) {
     FileInspection inspection;
     struct stat status {};
     int statError = 0;
-    if (!ResolveLinks(path, inspection.target, status, statError, inspection.error)) {
+    if (!ResolveLinks(path, inspection.target, status, statError, inspection.error,
+                      &inspection.plantedLink)) {
         inspection.followed = false;
         inspection.target = path;
         // What stands at the name is the link itself; whose it is decides what may happen to it.

@@ -35,6 +35,7 @@ ReadFileResult ReadWholeFile(const std::filesystem::path& path, std::size_t maxB
 // /tmp) only a link that belongs to the player or to the folder's owner.
 struct FileInspection {
     bool followed = true;          // false: a link that must not be followed, a loop, ...
+    bool plantedLink = false;      // not followed because anyone could have put it there
     std::string error;             // why it was not followed
     std::filesystem::path target;  // the name at the end of the links
     bool exists = false;

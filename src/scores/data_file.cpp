@@ -535,6 +535,11 @@ DataFileReport DataFile::Save(const BestScoreTable& table, const ColourModel& co
                           "that nothing in it is lost.");
     }
     const FileInspection inspection = Inspect(path_);
+    if (!inspection.followed && !inspection.plantedLink) {
+        return refuse(SaveRefusal::kFailed, inspection.error,
+                      "The best scores and colours could not be saved in " + Shown(path_) + " (" +
+                          inspection.error + ")." + kNotOnDisk);
+    }
     if (!inspection.followed || (inspection.exists && !inspection.ownedByPlayer)) {
         const std::string why =
             inspection.followed ? "it belongs to another user" : inspection.error;
@@ -681,7 +686,7 @@ DataFileReport DataFile::ReadBestScores(BestScoreTable& table, ColourModel& colo
     if (read.status != ReadStatus::kOk) {
         // Another user's file, or a link someone else planted, is reported and left alone.
         const FileInspection inspection = Inspect(path_);
-        if (!inspection.followed || (inspection.exists && !inspection.ownedByPlayer)) {
+        if (inspection.plantedLink || (inspection.exists && !inspection.ownedByPlayer)) {
             mayOverwrite_ = false;
             DataFileReport report;
             report.file = path_;
