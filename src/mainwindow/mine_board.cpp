@@ -1,7 +1,6 @@
 // Start-up, commands, new games, labels, clock and the end-of-game dialogue of the main window.
 #include "mainwindow/mine_board.h"
 
-#include "demonstration/demonstration_script.h"
 #include "game/placement.h"
 #include "scores/score.h"
 
@@ -65,7 +64,7 @@ void MineBoard::ShowTitle() {
 }
 
 void MineBoard::StopDemonstrationIfShown() {
-    if (IsVisible(Control::lblDisplay)) RunDemonstrationStep(kStopDemonstration);
+    if (IsVisible(Control::lblDisplay)) demonstration_.Stop();
 }
 
 void MineBoard::SettingCommand() {
@@ -257,7 +256,7 @@ void MineBoard::form_resize() {
 }
 
 int MineBoard::PlayersMarkerColour() const {
-    return game_.demonstrationMode ? savedMarkerColor_ : colours_.MarkerColour();
+    return game_.demonstrationMode ? demonstration_.savedMarkerColour() : colours_.MarkerColour();
 }
 
 DataFileReport MineBoard::WriteDataFile() {
@@ -309,6 +308,118 @@ std::string MineBoard::SaveCopy(const std::string& path) {
     stored.itemColor[kItemMarkers] = static_cast<int16_t>(PlayersMarkerColour());
     const StoreResult result = DataFile::WriteCopy(path, bestScores_, stored);
     return result.ok ? "" : result.error;
+}
+
+// The demonstration: set up by StartNewGame while demonstrationMode is set, then played by its
+// runner through the DemonstrationHost operations below.
+
+void MineBoard::StartDemonstrationBoard() {
+    for (const Square& mine : kDemonstrationMines) {
+        game_.mineMap(mine.column, mine.row, mine.level) = -1;
+    }
+    demonstration_.Start();
+    ReadDataFile();
+    view_.ShowBestTimes(game_.sizeCode, game_.densityCode);
+}
+
+void MineBoard::ReadDataFile() {
+    // Reading replaces the table and the colours, so save what changed since the last read first.
+    // Changes that could not be saved keep the file from being read: it would replace them.
+    std::string trouble = SaveIfChanged(/*tellPlayer=*/false);
+    if (!unsaved_) {
+        const DataFileReport report = dataFile_.ReadBestScores(bestScores_, colours_);
+        bestScoresChanged_ = false;
+        const bool read = report.outcome == DataFileOutcome::kRead ||
+                          report.outcome == DataFileOutcome::kCreated ||
+                          report.outcome == DataFileOutcome::kSalvaged;
+        // The marker colour read from the file is the one to put back when the run ends.
+        if (read) demonstration_.KeepMarkerColour(colours_.MarkerColour());
+        if (report.NeedsAttention()) {
+            trouble += (trouble.empty() ? "" : "\r\n\r\n") + report.message;
+        }
+    }
+    // Rebuilding the colour list counts as a change and redraws the board in the colours read.
+    selector_.expandlist();
+    changeable_.SetCaptionsFromNames();
+    // Told once the demonstration has been set up; it goes on while the box is open.
+    if (!trouble.empty()) {
+        view_.ShowMessageWhenIdle(kDataFileTitle, trouble, DialogueIcon::kWarning);
+    }
+}
+
+void MineBoard::PrepareDemonstrationField(int reachLevel, int uncoveredCount, int safeSquareCount) {
+    game_.reachLevel = static_cast<int16_t>(reachLevel);
+    game_.uncoveredCount = uncoveredCount;
+    game_.safeSquareCount = static_cast<int16_t>(safeSquareCount);
+}
+
+void MineBoard::PlacePointer(const Square& square) {
+    view_.MoveCursorImage(ProjectPoint(geometry_, game_.rowCount, square.column + 0.5,
+                                       square.row + 0.5, square.level));
+}
+
+void MineBoard::SetDemonstrationMarkerColour(int paletteIndex) {
+    colours_.itemColor[kItemMarkers] = static_cast<int16_t>(paletteIndex);
+}
+
+void MineBoard::DemonstrationEnded(int savedMarkerColour) {
+    colours_.itemColor[kItemMarkers] = static_cast<int16_t>(savedMarkerColour);
+    // One check mark, on the colour put back: the file read during the run may have brought
+    // another marker colour than the one checked before it.
+    colours_.markerChecked.fill(false);
+    colours_.CheckMarkerOf(savedMarkerColour);
+    view_.MenuChecksChanged();
+    SetVisible(Control::cmdNewMinefield, true);
+    SetVisible(Control::cmdFreeze, false);
+    SetVisible(Control::cmdCancelDisplay, false);
+    SetVisible(Control::cmdReplay, false);
+    SetVisible(Control::lblDisplay, false);
+    game_.demonstrationMode = false;
+    SetVisible(Control::lblMoveDescription, false);
+    if (startupRun_) {
+        startupRun_ = false;
+        form_resize();
+        view_.StartupRunFinished();
+    }
+}
+
+void MineBoard::ReplayButton() {
+    // A run still going on has the demonstration's own marker colour in force; the player's goes
+    // back first, so that the new run saves (and the data file gets) the player's.
+    if (game_.demonstrationMode) {
+        colours_.itemColor[kItemMarkers] = static_cast<int16_t>(PlayersMarkerColour());
+    }
+    geometry_.boardTop = 900;
+    game_.demonstrationMode = true;
+    game_.demoNumber = 0;
+    game_.sizeCode = 1;
+    game_.densityCode = 2;
+    SetVisible(Control::lblDisplay, false);
+    DensityCommand(1);
+    ReachCommand(2);
+    SizeCommand(0);
+    StartNewGame();
+    ShowTitle();
+    SetText(Control::cmdFreeze, kFreezeCaption);
+    SetVisible(Control::cmdFreeze, true);
+    SetVisible(Control::cmdCancelDisplay, true);
+    SetVisible(Control::cmdReplay, true);
+    SetVisible(Control::lblDisplay, true);
+    demonstration_.BeginVisibleRun();
+    view_.FocusFreezeButton();
+}
+
+void MineBoard::ShowDemonstrationCommand() {
+    SetVisible(Control::lblMoveDescription, true);
+    ReplayButton();
+}
+
+void MineBoard::FreezeButton() {
+    SetText(Control::cmdFreeze, demonstration_.FreezeOrContinue());
+}
+
+void MineBoard::CancelDisplayButton() {
+    demonstration_.Cancel();
 }
 
 }  // namespace zendrix

@@ -12,6 +12,7 @@
 #include "colours/changeable_colours.h"
 #include "colours/colour_model.h"
 #include "colours/colour_selector.h"
+#include "demonstration/demonstration.h"
 #include "game/minefield.h"
 #include "game/moves.h"
 #include "mainwindow/board_texts.h"
@@ -84,7 +85,7 @@ class MineBoardView {
     virtual void FocusSelectorWindow() {}
 };
 
-class MineBoard : private MoveObserver, private ColourHost {
+class MineBoard : private MoveObserver, private ColourHost, private DemonstrationHost {
   public:
     MineBoard(MineBoardView& view, DataFile dataFile = DataFile{});
 
@@ -109,7 +110,7 @@ class MineBoard : private MoveObserver, private ColourHost {
     void BoardPress(MouseButton button, std::optional<Square> hit);
     void ClockTick();
     void BestScoreDelayTick();
-    void DisplayScreenTick() { RunDemonstrationStep(1); }
+    void DisplayScreenTick() { demonstration_.Tick(); }
     // The whole-board redraw after a resize or a colour change.
     void form_resize();
 
@@ -130,7 +131,6 @@ class MineBoard : private MoveObserver, private ColourHost {
     bool unsaved() const { return unsaved_; }
 
     void StartNewGame();
-    void RunDemonstrationStep(int argument);
 
     // State the window reads.
     GameState& game() { return game_; }
@@ -170,6 +170,30 @@ class MineBoard : private MoveObserver, private ColourHost {
     void FocusModifyWindowIfVisible() override { view_.FocusModifyWindowIfVisible(); }
     void FocusSelectorWindow() override { view_.FocusSelectorWindow(); }
 
+    // DemonstrationHost: the demonstration's moves, pointer, marker colour and texts.
+    void PrepareDemonstrationField(int reachLevel, int uncoveredCount,
+                                   int safeSquareCount) override;
+    void AdjustUncoveredCount(int by) override { game_.uncoveredCount += by; }
+    void UncoverSquare(const Square& s) override {
+        Moves().UncoverSquare(s.column, s.row, s.level);
+    }
+    void ToggleMark(const Square& s) override { Moves().ToggleMark(s.column, s.row, s.level); }
+    void UncoverAround(const Square& s) override {
+        Moves().UncoverAround(s.column, s.row, s.level);
+    }
+    void PlacePointer(const Square& square) override;
+    void ShowPointer(bool visible) override { SetVisible(Control::imgCursor, visible); }
+    int DemonstrationMarkerColour() const override { return colours_.MarkerColour(); }
+    void SetDemonstrationMarkerColour(int paletteIndex) override;
+    void ShowStepCaption(const std::string& text) override {
+        SetText(Control::lblMoveDescription, text);
+    }
+    void SetStepTimer(bool enabled, std::optional<int> intervalMs) override {
+        SetTimer(Timer::tmrDisplayScreen, enabled, intervalMs);
+    }
+    void StepDone() override { view_.BoardChanged(); }
+    void DemonstrationEnded(int savedMarkerColour) override;
+
     // The marker colour the player chose, even while a demonstration has its own in force.
     int PlayersMarkerColour() const;
     BoardPainter Painter();
@@ -191,9 +215,6 @@ class MineBoard : private MoveObserver, private ColourHost {
     void StartDemonstrationBoard();
     void ReadDataFile();
     DataFileReport WriteDataFile();
-    void PlacePointer(int x, int y, int z);
-    void SetDemonstrationMarker(int paletteIndex);
-    void FinishDemonstration();
 
     MineBoardView& view_;
     DataFile dataFile_;
@@ -219,10 +240,9 @@ class MineBoard : private MoveObserver, private ColourHost {
     bool randomChecked_ = false;
     bool demoChecked_ = false;
 
+    Demonstration demonstration_{*this};
     // From start-up until its demonstration has finished: nothing is drawn until the end.
     bool startupRun_ = false;
-    int demoStep_ = 0;
-    int savedMarkerColor_ = 0;
 };
 
 }  // namespace zendrix
