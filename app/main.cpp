@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/run_game.h"
 #include "platform/command_line.h"
-#include "platform/qt/run_game.h"
 
 namespace {
 

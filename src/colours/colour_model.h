@@ -6,14 +6,9 @@
 #include <cstdint>
 #include <string>
 
-namespace zendrix {
+#include "platform/basic_types.h"
 
-struct Rgb {
-    uint8_t red = 0;
-    uint8_t green = 0;
-    uint8_t blue = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
+namespace zendrix {
 
 inline constexpr Rgb kWhite{255, 255, 255};
 inline constexpr Rgb kBlack{0, 0, 0};

@@ -4,9 +4,26 @@
 #include <array>
 
 #include "game/placement.h"
-#include "scores/score.h"
 
 namespace zendrix {
+
+ScoreCounts CountForScore(const GameState& state) {
+    ScoreCounts counts;
+    counts.squares = state.levelCount * (state.rowCount * state.columnCount);
+    counts.totalMines = state.mineCount;
+    counts.uncovered = state.uncoveredCount;
+    for (int c = 1; c <= state.columnCount; ++c) {
+        for (int r = 1; r <= state.rowCount; ++r) {
+            for (int l = 1; l <= state.levelCount; ++l) {
+                if (state.markMap(c, r, l) > 0) {
+                    ++counts.markedSquares;
+                    if (state.IsMine(c, r, l)) ++counts.markedMines;
+                }
+            }
+        }
+    }
+    return counts;
+}
 
 void Play::BoardPress(MouseButton button, std::optional<Square> hit) {
     if (state_.gameOver || !hit || !state_.InField(*hit)) return;
@@ -101,7 +118,7 @@ void Play::EndGame(int c, int r, int l) {
     state_.struckRow = static_cast<int16_t>(r);
     state_.struckLevel = static_cast<int16_t>(l);
     observer_.ShowMines({c, r, l});
-    state_.lastScore = ComputeScore(state_);
+    state_.lastScore = ScoreFromCounts(CountForScore(state_));
     state_.gameOver = true;
     observer_.GameEnded();
 }

@@ -8,10 +8,14 @@
 #include "colours/colour_model.h"
 #include "game/minefield.h"
 #include "platform/random_source.h"
+#include "scores/score.h"
 
 namespace zendrix {
 
 enum class MouseButton { Left, Right, Other };
+
+// The counts the score is computed from, read off the field as it stands.
+ScoreCounts CountForScore(const GameState& state);
 
 class MoveObserver {
   public:

@@ -5,15 +5,9 @@
 #include <span>
 #include <string>
 
-#include "colours/colour_model.h"
+#include "platform/basic_types.h"
 
 namespace zendrix {
-
-struct PointF {
-    double x = 0;
-    double y = 0;
-    friend bool operator==(const PointF&, const PointF&) = default;
-};
 
 struct TextSize {
     double width = 0;
@@ -21,7 +15,7 @@ struct TextSize {
 };
 
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     virtual void SetLineColour(Rgb colour) = 0;

@@ -31,24 +31,6 @@ int64_t FloorDiv(int64_t a, int64_t b) {
 
 }  // namespace
 
-ScoreCounts CountForScore(const GameState& state) {
-    ScoreCounts counts;
-    counts.squares = state.levelCount * (state.rowCount * state.columnCount);
-    counts.totalMines = state.mineCount;
-    counts.uncovered = state.uncoveredCount;
-    for (int c = 1; c <= state.columnCount; ++c) {
-        for (int r = 1; r <= state.rowCount; ++r) {
-            for (int l = 1; l <= state.levelCount; ++l) {
-                if (state.markMap(c, r, l) > 0) {
-                    ++counts.markedSquares;
-                    if (state.IsMine(c, r, l)) ++counts.markedMines;
-                }
-            }
-        }
-    }
-    return counts;
-}
-
 float ScoreFromCounts(const ScoreCounts& counts) {
     const int64_t s = counts.squares;
     const int64_t tm = counts.totalMines;
@@ -63,10 +45,6 @@ float ScoreFromCounts(const ScoreCounts& counts) {
     if (s - u > ms) p = Add(p, Term(tm - mm, (s - u) - ms, tm, s));
     const int64_t hundredths = FloorDiv(10000 * p.num, p.den);
     return static_cast<float>(static_cast<double>(hundredths) / 100.0);
-}
-
-float ComputeScore(const GameState& state) {
-    return ScoreFromCounts(CountForScore(state));
 }
 
 double AdjustedScore(float score, double seconds, bool reach6Used, bool reach18Used) {

@@ -16,7 +16,7 @@
 
 #include "mainwindow/mine_board_window.h"
 #include "platform/qt/qt_data_file_lock.h"
-#include "platform/qt/run_game.h"
+#include "app/run_game.h"
 #include "scores/data_file.h"
 
 using namespace zendrix;

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "mainwindow/mine_board_window.h"
-#include "platform/qt/run_game.h"
+#include "app/run_game.h"
 
 using namespace zendrix;
 

@@ -1,4 +1,5 @@
-#include "platform/qt/run_game.h"
+// The composition root: the application, its one main window and the event loop.
+#include "app/run_game.h"
 
 #include <QApplication>
 #include <QIcon>
