@@ -1,5 +1,4 @@
-// Board widget: paint events only copy the kept image; drawing happens in the core painter,
-// on resize and when the game asks for it.
+// Board widget: paint events only copy the kept image; the game control draws into it.
 #include "board/board_widget.h"
 
 #include <QMetaObject>
@@ -10,10 +9,8 @@
 
 namespace zendrix {
 
-BoardWidget::BoardWidget(GameState& state, const ColourModel& colours, BoardGeometry& geometry,
-                         QWidget* parent)
-    : QWidget(parent), state_(state), colours_(colours), geometry_(geometry) {
-    qRegisterMetaType<zendrix::StatusLayout>("zendrix::StatusLayout");
+BoardWidget::BoardWidget(const GameState& state, BoardGeometry& geometry, QWidget* parent)
+    : QWidget(parent), state_(state), geometry_(geometry) {
     qRegisterMetaType<zendrix::MouseButton>("zendrix::MouseButton");
     qRegisterMetaType<std::optional<zendrix::Square>>("std::optional<zendrix::Square>");
     // The image covers every pixel, so Qt need not clear the background first.
@@ -27,12 +24,6 @@ void BoardWidget::ResizeImage() {
     geometry_.scaleHeight = height() * kTwipsPerPixel;
 }
 
-void BoardWidget::redraw() {
-    std::optional<StatusLayout> layout = painter().form_resize();
-    update();
-    if (layout) emit layoutApplied(*layout);
-}
-
 void BoardWidget::paintEvent(QPaintEvent* event) {
     if (canvas_.devicePixelRatio() != devicePixelRatioF()) {
         // Moved to a screen of another scale: draw again at its ratio, once this paint is done
@@ -42,7 +33,7 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
             [this] {
                 if (canvas_.devicePixelRatio() == devicePixelRatioF()) return;
                 ResizeImage();
-                redraw();
+                emit redrawNeeded();
             },
             Qt::QueuedConnection);
     }
@@ -58,7 +49,7 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
 void BoardWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     ResizeImage();
-    redraw();
+    emit redrawNeeded();
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {

@@ -1,13 +1,12 @@
-// The main window's board: keeps the drawn picture in an image at the screen's pixel ratio,
-// lays the board out again on resize and turns mouse presses into squares.
+// The main window's board: keeps the drawn picture in an image at the screen's pixel ratio and
+// turns mouse presses into squares. It draws nothing itself: when its image is made anew (a
+// resize, another screen's pixel ratio) it asks its owner for the whole-board redraw.
 #pragma once
 
 #include <QWidget>
 #include <optional>
 
 #include "board/layout.h"
-#include "board/painter.h"
-#include "colours/colour_model.h"
 #include "game/minefield.h"
 #include "game/moves.h"
 #include "platform/qt/qt_canvas.h"
@@ -18,19 +17,16 @@ class BoardWidget : public QWidget {
     Q_OBJECT
 
   public:
-    BoardWidget(GameState& state, const ColourModel& colours, BoardGeometry& geometry,
-                QWidget* parent = nullptr);
+    // The geometry's client area (scaleWidth, scaleHeight) follows the widget's size.
+    BoardWidget(const GameState& state, BoardGeometry& geometry, QWidget* parent = nullptr);
 
     Canvas& canvas() { return canvas_; }
     // The picture as drawn, for tests and screenshots.
     const QImage& image() const { return canvas_.image(); }
-    BoardPainter painter() { return BoardPainter(canvas_, state_, colours_, geometry_); }
-
-    // The whole-board redraw: form_resize, then a repaint and the new control positions.
-    void redraw();
 
   signals:
-    void layoutApplied(const zendrix::StatusLayout& layout);
+    // The image is new and white at the widget's size: the whole board must be drawn again.
+    void redrawNeeded();
     void squarePressed(zendrix::MouseButton button, std::optional<zendrix::Square> square);
 
   protected:
@@ -42,14 +38,12 @@ class BoardWidget : public QWidget {
     // A new image at the current size and pixel ratio, with the client area in twips.
     void ResizeImage();
 
-    GameState& state_;
-    const ColourModel& colours_;
+    const GameState& state_;
     BoardGeometry& geometry_;
     QtCanvas canvas_;
 };
 
 }  // namespace zendrix
 
-Q_DECLARE_METATYPE(zendrix::StatusLayout)
 Q_DECLARE_METATYPE(zendrix::MouseButton)
 Q_DECLARE_METATYPE(std::optional<zendrix::Square>)

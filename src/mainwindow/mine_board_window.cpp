@@ -158,15 +158,16 @@ MineBoardWindow::MineBoardWindow(DataFile dataFile, QWidget* parent)
     : QMainWindow(parent), board_(*this, std::move(dataFile)) {
     setObjectName("frmMineBoard");
     setWindowTitle(kWindowCaption);
-    boardWidget_ = new BoardWidget(board_.game(), board_.colours(), board_.geometry(), this);
+    boardWidget_ = new BoardWidget(board_.game(), board_.geometry(), this);
     boardWidget_->setObjectName("board");
     setCentralWidget(boardWidget_);
     SetPaletteColour(this, QPalette::Window, Qt::white);
     BuildControls();
     BuildTimers();
     BuildMenus();
-    connect(boardWidget_, &BoardWidget::layoutApplied, this,
-            [this](const StatusLayout& layout) { ApplyStatusLayout(layout); });
+    // Every whole-board redraw goes through the game control, which knows when there is nothing
+    // to draw yet (before the first game, during the silent run at start-up).
+    connect(boardWidget_, &BoardWidget::redrawNeeded, this, [this] { board_.form_resize(); });
     connect(boardWidget_, &BoardWidget::squarePressed, this,
             [this](MouseButton button, std::optional<Square> square) {
                 board_.BoardPress(button, square);

@@ -1,10 +1,11 @@
-// The board widget: resizing lays out and redraws, paint only shows the kept image, and a press
-// reports the square under it.
+// The board widget: resizing makes a new image and asks for the whole-board redraw, paint only
+// shows the kept image, and a press reports the square under it.
 #include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include "board/board_widget.h"
+#include "board/painter.h"
 #include "board/sample_game.h"
 
 using namespace zendrix;
@@ -24,17 +25,26 @@ class BoardWidgetTest : public QObject {
 
 namespace {
 
+// The widget with what the game control does when it asks for a redraw.
 struct Board {
     GameState state;
     ColourModel colours;
     BoardGeometry geometry;
-    BoardWidget widget{state, colours, geometry};
+    BoardWidget widget{state, geometry};
+    std::vector<StatusLayout> layouts;
 
     Board() {
         SampleGameOptions options;
         options.sizeIndex = 1;
         state = MakeSampleGame(options);
         geometry.boardTop = 50;
+        QObject::connect(&widget, &BoardWidget::redrawNeeded, [this] { Redraw(); });
+    }
+    void Redraw() {
+        if (auto layout = BoardPainter(widget.canvas(), state, colours, geometry).form_resize()) {
+            layouts.push_back(*layout);
+        }
+        widget.update();
     }
     // The logical pixel at the centre of a square, from the game's own projection.
     QPoint Centre(int x, int y, int z) const {
@@ -48,13 +58,12 @@ struct Board {
 
 void BoardWidgetTest::resizeLaysOutAndRedraws() {
     Board board;
-    QSignalSpy layouts(&board.widget, &BoardWidget::layoutApplied);
     board.widget.resize(613, 448);
     board.widget.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board.widget));
 
-    QVERIFY(!layouts.isEmpty());
-    const auto layout = layouts.last().at(0).value<StatusLayout>();
+    QVERIFY(!board.layouts.empty());
+    const StatusLayout layout = board.layouts.back();
     QCOMPARE(*layout.cmdNewMinefield.left, 9195.0 - 1100);
     QCOMPARE(*layout.clockdisplay.top, 6720.0 - 300);
     QCOMPARE(board.geometry.scaleWidth, 9195.0);
@@ -66,14 +75,14 @@ void BoardWidgetTest::resizeLaysOutAndRedraws() {
 
     // A wider window moves the board and its controls.
     board.widget.resize(900, 448);
-    QCOMPARE(layouts.last().at(0).value<StatusLayout>().cmdNewMinefield.left, 900 * 15.0 - 1100);
+    QCOMPARE(board.layouts.back().cmdNewMinefield.left, 900 * 15.0 - 1100);
     QVERIFY(board.geometry.boardLeft > 869);
     QCOMPARE(board.widget.image().size(), QSize(900, 448) * ratio);
 
-    // redraw() picks up a changed board.
+    // A redraw picks up a changed board.
     const QPoint centre = board.Centre(6, 3, 2) * ratio;
     board.state.markMap(6, 3, 2) = 9;
-    board.widget.redraw();
+    board.Redraw();
     QCOMPARE(board.widget.image().pixelColor(centre.x() - 3, centre.y()), QColor(220, 100, 220));
 }
 
