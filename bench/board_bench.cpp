@@ -10,6 +10,7 @@
 #include "colours/colour_model.h"
 #include "game/moves.h"
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/window_helpers.h"
 #include "platform/random_source.h"
 
 namespace zendrix {

@@ -1,5 +1,6 @@
 // Board widget: paint events only copy the kept image; the game control draws into it.
 #include "board/board_widget.h"
+#include "platform/qt/window_helpers.h"
 
 #include <QMetaObject>
 #include <QMouseEvent>

@@ -10,7 +10,6 @@
 
 namespace zendrix {
 
-inline constexpr double kTwipsPerPixel = 15.0;
 // Twips per point of the board font at 96 dots per inch.
 inline constexpr double kTwipsPerPoint = 20.0;
 // The board always has three levels; the layout is computed for them.

@@ -4,7 +4,6 @@
 
 #include <QButtonGroup>
 #include <QEvent>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -18,13 +17,6 @@
 namespace zendrix {
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
-}
 
 QColor ToQColor(Rgb colour) {
     return QColor(colour.red, colour.green, colour.blue);
@@ -40,17 +32,17 @@ Widget* Place(Widget* widget, const char* name, const QRect& at) {
 // The captions were measured for a narrow dialog font; a wider one would cut them off at the
 // label's edge, so it is made just small enough to show the whole caption.
 void ShrinkToFit(QLabel* label) {
-    QFont font = label->font();
-    while (font.pointSizeF() > 6.0 &&
-           QFontMetrics(font).horizontalAdvance(label->text()) > label->width()) {
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    }
-    label->setFont(font);
+    const QString text = label->text();
+    const double width = label->width();
+    label->setFont(FitFont(
+        label->font(),
+        [&](const QFont& font) { return QFontMetrics(font).horizontalAdvance(text) / width; },
+        6.0));
 }
 
 QPushButton* Button(QWidget* parent, const char* name, const char* text, int top) {
     return Place(new QPushButton(QString::fromLatin1(text), parent), name,
-                 Twips(2640, top, 855, 375));
+                 TwipRect(2640, top, 855, 375));
 }
 
 constexpr std::array<Component, 3> kComponents{Component::kRedComponent, Component::kGreenComponent,
@@ -65,14 +57,12 @@ CreateColourWindow::CreateColourWindow(ChangeableColours& colours, QWidget* pare
     // Created once and reused: the frame's close button only hides it, as "Done" does.
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(4215 / kTwipsPerPixel, 4815 / kTwipsPerPixel);
+    resize(TwipsToPixels(4215), TwipsToPixels(4815));
     // No size is given for this window's texts: the classic 8.25 pt dialog size.
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(DialogFont(8.25));
 
     auto* label1 = Place(new QLabel(QStringLiteral("   Red     Green     Blue"), this), "Label1",
-                         Twips(120, 120, 1815, 375));
+                         TwipRect(120, 120, 1815, 375));
     label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ShrinkToFit(label1);
 
@@ -81,9 +71,9 @@ CreateColourWindow::CreateColourWindow(ChangeableColours& colours, QWidget* pare
     constexpr std::array<const char*, 3> kBarNames{"VScroll4", "VScroll2", "VScroll3"};
     for (int i = 0; i < 3; ++i) {
         const int left = 240 + 600 * i;
-        valueLabels_[i] = Place(new QLabel(this), kLabelNames[i], Twips(left, 360, 495, 255));
+        valueLabels_[i] = Place(new QLabel(this), kLabelNames[i], TwipRect(left, 360, 495, 255));
         auto* bar =
-            Place(new QScrollBar(Qt::Vertical, this), kBarNames[i], Twips(left, 600, 375, 2415));
+            Place(new QScrollBar(Qt::Vertical, this), kBarNames[i], TwipRect(left, 600, 375, 2415));
         bar->setRange(kScrollMinimum, kScrollMaximum);
         bar->setSingleStep(kScrollSmallStep);
         bar->setPageStep(kScrollLargeStep);
@@ -98,21 +88,21 @@ CreateColourWindow::CreateColourWindow(ChangeableColours& colours, QWidget* pare
     optionGroup_->setExclusive(true);
     for (int i = 0; i < static_cast<int>(options_.size()); ++i) {
         const QByteArray name = "Option1_" + QByteArray::number(i);
-        options_[i] =
-            Place(new QRadioButton(this), name.constData(), Twips(2280, 360 + 240 * i, 1575, 255));
+        options_[i] = Place(new QRadioButton(this), name.constData(),
+                            TwipRect(2280, 360 + 240 * i, 1575, 255));
         optionGroup_->addButton(options_[i], i);
     }
     connect(optionGroup_, &QButtonGroup::idClicked, this,
             [this](int index) { colours_.OptionClick(index); });
 
     ShrinkToFit(Place(new QLabel(QStringLiteral("Name for new color:"), this), "Label2",
-                      Twips(2040, 1920, 1455, 255)));
-    txtbxName_ = Place(new QLineEdit(this), "txtbxName", Twips(2040, 2160, 1815, 375));
+                      TwipRect(2040, 1920, 1455, 255)));
+    txtbxName_ = Place(new QLineEdit(this), "txtbxName", TwipRect(2040, 2160, 1815, 375));
     connect(txtbxName_, &QLineEdit::textEdited, this,
             [this](const QString& text) { colours_.SetNameText(text.toStdString()); });
 
     // The frame goes in before the buttons so that they sit on top of it.
-    auto* shape1 = Place(new QFrame(this), "Shape1", Twips(2520, 2880, 1095, 1575));
+    auto* shape1 = Place(new QFrame(this), "Shape1", TwipRect(2520, 2880, 1095, 1575));
     shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
     auto* cmdApply = Button(this, "cmdApply", "Apply", 3000);
     auto* cmdDelete = Button(this, "cmdDelete", "Delete", 3480);
@@ -122,11 +112,11 @@ CreateColourWindow::CreateColourWindow(ChangeableColours& colours, QWidget* pare
     connect(cmdDelete, &QPushButton::clicked, this, [this] { colours_.Delete(); });
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::hide);
 
-    label3_ = Place(new QLabel(this), "Label3", Twips(240, 3120, 1575, 855));
+    label3_ = Place(new QLabel(this), "Label3", TwipRect(240, 3120, 1575, 855));
     label3_->setFrameStyle(QFrame::Box | QFrame::Plain);
     label3_->setAutoFillBackground(true);
     // A plain box draws its line in the foreground colour: that is the sample bar's outline.
-    shpColor_ = Place(new QFrame(this), "shpColor", Twips(240, 4080, 1575, 255));
+    shpColor_ = Place(new QFrame(this), "shpColor", TwipRect(240, 4080, 1575, 255));
     shpColor_->setFrameStyle(QFrame::Box | QFrame::Plain);
 
     colours_.SetChangeListener([this] { refresh(); });

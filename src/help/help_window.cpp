@@ -3,23 +3,12 @@
 #include "platform/qt/window_helpers.h"
 
 #include <QEvent>
-#include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
 
 #include "help/help_text.h"
 
 namespace zendrix {
-
-namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-int ToPixels(int twips) {
-    return twips / kTwipsPerPixel;
-}
-
-}  // namespace
 
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), txtbxDirections_(new QPlainTextEdit(this)) {
@@ -29,11 +18,10 @@ HelpWindow::HelpWindow(QWidget* parent)
     // position), and closing the manual never ends the game, whichever window is left.
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(ToPixels(kHelpClientSize.width), ToPixels(kHelpClientSize.height));
+    resize(TwipsToPixels(kHelpClientSize.width), TwipsToPixels(kHelpClientSize.height));
 
     txtbxDirections_->setObjectName("txtbxDirections");
-    txtbxDirections_->setGeometry(0, 0, ToPixels(kHelpTextBoxSize.width),
-                                  ToPixels(kHelpTextBoxSize.height));
+    txtbxDirections_->setGeometry(TwipRect(0, 0, kHelpTextBoxSize.width, kHelpTextBoxSize.height));
     txtbxDirections_->setReadOnly(true);
     // Read-only text still answers the arrow and page keys, so the manual can be read without
     // the mouse.
@@ -43,9 +31,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     txtbxDirections_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtbxDirections_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtbxDirections_->setWordWrapMode(QTextOption::WordWrap);
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setBold(true);
-    txtbxDirections_->setFont(font);
+    txtbxDirections_->setFont(DialogFont(0, true));
 
     QString text = QString::fromStdString(HelpDocument());
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -64,9 +50,10 @@ bool HelpWindow::event(QEvent* event) {
 
 void HelpWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const TwipSize inner{width() * kTwipsPerPixel, height() * kTwipsPerPixel};
+    const TwipSize inner{static_cast<int>(width() * kTwipsPerPixel),
+                         static_cast<int>(height() * kTwipsPerPixel)};
     if (const auto box = HelpTextBoxSizeFor(inner)) {
-        txtbxDirections_->resize(ToPixels(box->width), ToPixels(box->height));
+        txtbxDirections_->resize(TwipsToPixels(box->width), TwipsToPixels(box->height));
     }
 }
 

@@ -25,7 +25,6 @@
 #include "demonstration/demonstration_script.h"
 #include "help/help_text.h"
 #include "help/help_window.h"
-#include "mainwindow/wrap_button_widget.h"
 #include "scores/best_scores_window.h"
 
 namespace zendrix {
@@ -35,22 +34,11 @@ namespace {
 constexpr int kClientWidthTwips = 9195;
 constexpr int kClientHeightTwips = 6720;
 
-int Px(double twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-
 QString ToQt(const std::string& text) {
     return QString::fromStdString(WithLineFeeds(text));
 }
 
 const QColor kLightBlue(192, 192, 255);
-
-QFont DialogFont(double points, bool bold) {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 // A label with plain text (names must never be read as markup), a background and text colour.
 QLabel* MakeLabel(QWidget* parent, const char* name, QRect twips, QColor background, QColor text,
@@ -63,19 +51,19 @@ QLabel* MakeLabel(QWidget* parent, const char* name, QRect twips, QColor backgro
     SetPaletteColour(label, QPalette::WindowText, text);
     label->setFont(DialogFont(points, bold));
     label->setAlignment(alignment);
-    label->setGeometry(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height()));
+    label->setGeometry(TwipRect(twips.x(), twips.y(), twips.width(), twips.height()));
     return label;
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect twips) {
     auto* button = new WrapButton(caption, parent);
     button->setObjectName(name);
-    button->setGeometry(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height()));
+    button->setGeometry(TwipRect(twips.x(), twips.y(), twips.width(), twips.height()));
     return button;
 }
 
 // Status labels keep their size, but the platform's sans-serif face may be wider than the one
-// the layout was made for. Their common font is stepped down once, at creation (never below 6.5
+// the layout was made for. Their common font is made smaller once, at creation (never below 6.5
 // points), until the widest text each label can ever show fits the part of it inside the window.
 // One size for all of them also means one font to load.
 struct StatusText {
@@ -85,32 +73,21 @@ struct StatusText {
 };
 
 void FitStatusFonts(std::initializer_list<StatusText> labels, double points) {
-    auto fits = [&labels](const QFont& font, double* proportional) {
+    const Overflow overflow = [&labels](const QFont& font) {
         const QFontMetrics metrics(font);
-        bool all = true;
+        double most = 0;
         for (const StatusText& status : labels) {
-            const int available = std::min(status.label->width(), Px(status.availableTwips)) - 2;
-            int widest = 0;
+            const int available =
+                std::min(status.label->width(), TwipsToPixels(status.availableTwips)) - 2;
             for (const char* text : status.texts) {
-                widest = std::max(widest, metrics.horizontalAdvance(text));
-            }
-            if (widest > available) all = false;
-            if (proportional && widest > 0) {
-                *proportional = std::min(*proportional, font.pointSizeF() * available / widest);
+                most = std::max(most, metrics.horizontalAdvance(text) / double(available));
             }
         }
-        return all;
+        return most;
     };
     QFont font = labels.begin()->label->font();
     font.setPointSizeF(points);
-    double proportional = points;
-    if (!fits(font, &proportional)) {
-        // Widths grow about linearly with the size: take the proportional size, and a quarter
-        // point less if hinting still makes something too wide.
-        const double size = std::max(6.5, std::floor(proportional * 4) / 4);
-        font.setPointSizeF(size);
-        if (size > 6.5 && !fits(font, nullptr)) font.setPointSizeF(size - 0.25);
-    }
+    font = FitFont(font, overflow, 6.5);
     for (const StatusText& status : labels) status.label->setFont(font);
 }
 
@@ -172,7 +149,8 @@ MineBoardWindow::MineBoardWindow(DataFile dataFile, QWidget* parent)
             [this](MouseButton button, std::optional<Square> square) {
                 board_.BoardPress(button, square);
             });
-    resize(Px(kClientWidthTwips), Px(kClientHeightTwips) + menuBar()->sizeHint().height());
+    resize(TwipsToPixels(kClientWidthTwips),
+           TwipsToPixels(kClientHeightTwips) + menuBar()->sizeHint().height());
 }
 
 MineBoardWindow::~MineBoardWindow() {
@@ -248,7 +226,7 @@ void MineBoardWindow::BuildControls() {
     cursor->setObjectName("imgCursor");
     cursor->setTextFormat(Qt::PlainText);
     cursor->setPixmap(DemonstrationPointer());
-    cursor->resize(Px(480), Px(480));
+    cursor->resize(TwipsToPixels(480), TwipsToPixels(480));
     cursor->setAttribute(Qt::WA_TransparentForMouseEvents);
     cursor->setAccessibleName("Demonstration pointer");
     set(Control::imgCursor, cursor);
@@ -460,26 +438,26 @@ void MineBoardWindow::SetTimer(Timer t, bool enabled, int intervalMs) {
 }
 
 void MineBoardWindow::FitDescriptionFont() {
-    // The step texts were written for a narrower face than this platform's; the font steps down
-    // (never below 6.5 points) until the longest of them fits the panel's text box. Done the first
-    // time the texts are shown, not at start-up, where they stay hidden.
+    // The step texts were written for a narrower face than this platform's; the font is made
+    // smaller (never below 6.5 points) until the longest of them fits the panel's text box. Done
+    // the first time the texts are shown, not at start-up, where they stay hidden.
     if (descriptionFitted_) return;
     descriptionFitted_ = true;
     auto* label = static_cast<QLabel*>(control(Control::lblMoveDescription));
-    QFont font = label->font();
     const QRect box(0, 0, label->width() - 2 * label->margin(), label->height());
-    for (double size = 8.25; size > 6.5; size -= 0.25) {
-        font.setPointSizeF(size);
+    // A wrapped text's height grows with the square of the font size.
+    const Overflow overflow = [&box](const QFont& font) {
         const QFontMetrics metrics(font);
-        bool fits = true;
-        for (int step = 0; step < kFinalDemonstrationStep && fits; ++step) {
+        double most = 0;
+        for (int step = 0; step < kFinalDemonstrationStep; ++step) {
             const QString text = ToQt(DemonstrationCaption(step));
-            fits = metrics.boundingRect(box, Qt::TextWordWrap | Qt::AlignLeft, text).height() <=
-                   box.height();
+            const int height =
+                metrics.boundingRect(box, Qt::TextWordWrap | Qt::AlignLeft, text).height();
+            most = std::max(most, std::sqrt(height / double(box.height())));
         }
-        if (fits) break;
-    }
-    label->setFont(font);
+        return most;
+    };
+    label->setFont(FitFont(label->font(), overflow, 6.5));
 }
 
 Canvas& MineBoardWindow::BoardCanvas() {
@@ -493,8 +471,8 @@ void MineBoardWindow::BoardChanged() {
 void MineBoardWindow::ApplyStatusLayout(const StatusLayout& layout) {
     auto apply = [this](Control c, const ControlPosition& position) {
         QWidget* widget = control(c);
-        const int x = position.left ? Px(*position.left) : widget->x();
-        const int y = position.top ? Px(*position.top) : widget->y();
+        const int x = position.left ? TwipsToPixels(*position.left) : widget->x();
+        const int y = position.top ? TwipsToPixels(*position.top) : widget->y();
         widget->move(x, y);
     };
     apply(Control::lblMineInfo, layout.lblMineInfo);
@@ -507,7 +485,7 @@ void MineBoardWindow::ApplyStatusLayout(const StatusLayout& layout) {
 }
 
 void MineBoardWindow::MoveCursorImage(PointF topLeft) {
-    control(Control::imgCursor)->move(Px(topLeft.x), Px(topLeft.y));
+    control(Control::imgCursor)->move(TwipsToPixels(topLeft.x), TwipsToPixels(topLeft.y));
 }
 
 void MineBoardWindow::MenuChecksChanged() {

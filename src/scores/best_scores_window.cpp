@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -19,17 +20,8 @@ namespace zendrix {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidth = 8745;
 constexpr int kClientHeight = 5040;
-
-int Px(int twips) {
-    return twips / kTwipsPerPixel;
-}
-
-QRect TwipRect(int left, int top, int width, int height) {
-    return QRect(Px(left), Px(top), Px(width), Px(height));
-}
 
 // The names column holds what players typed, which must never be read as markup (every label is
 // plain text); the columns' CR LF line ends become the labels' line breaks.
@@ -39,31 +31,22 @@ QString Shown(const std::string& text) {
     return shown;
 }
 
-QFont SansSerif(int points, bool bold = false) {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    if (points > 0) font.setPointSize(points);
-    font.setBold(bold);
-    return font;
-}
-
 // The columns are lined up with blanks, and the longest captions were fitted to their labels in
 // a narrower face than most platforms' default. Narrowing the face just enough keeps every text
 // whole ("Mine density" and "Notes" included) while keeping blanks and digits in proportion.
-QFont NarrowedToFit(QFont font, const std::vector<std::pair<QString, int>>& textsAndWidths) {
-    auto overflows = [&](const QFont& candidate) {
+QFont NarrowedToFit(const QFont& font, const std::vector<std::pair<QString, int>>& textsAndWidths) {
+    const Overflow overflow = [&textsAndWidths](const QFont& candidate) {
         const QFontMetrics metrics(candidate);
+        double most = 0;
         for (const auto& [text, width] : textsAndWidths) {
             for (const QString& line : text.split('\n')) {
-                if (metrics.horizontalAdvance(line) > width) return true;
+                most = std::max(most, metrics.horizontalAdvance(line) / static_cast<double>(width));
             }
         }
-        return false;
+        return most;
     };
     constexpr int kNarrowest = 60;
-    for (int stretch = 100; stretch >= kNarrowest && overflows(font); stretch -= 2) {
-        font.setStretch(stretch);
-    }
-    return font;
+    return FitFont(font, overflow, font.pointSizeF(), kNarrowest);
 }
 
 // Every caption the size-and-density label and the heading can show, with their widths.
@@ -74,10 +57,10 @@ std::vector<std::pair<QString, int>> WidestCaptions() {
     for (int size = 1; size <= kSizeCount; ++size) {
         for (int density = 1; density <= kDensityCount; ++density) {
             captions.emplace_back(Shown(ShowBestTimes(flagged, size, density).sizeAndDensity),
-                                  Px(7935));
+                                  TwipsToPixels(7935));
         }
     }
-    captions.emplace_back(Shown(ShowBestTimes(flagged, 1, 1).tableHeading), Px(7335));
+    captions.emplace_back(Shown(ShowBestTimes(flagged, 1, 1).tableHeading), TwipsToPixels(7335));
     return captions;
 }
 
@@ -94,7 +77,8 @@ BestScoresWindow::BestScoresWindow(BestScoreTable& table, BestScoresHost& host, 
 
     BuildMenus();
     BuildControls();
-    resize(Px(kClientWidth), Px(kClientHeight) + menuBar()->sizeHint().height());
+    resize(TwipsToPixels(kClientWidth),
+           TwipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
     // The game starts at Small and 4 %; the main window shows its own combination when it needs.
     ShowBestTimes(1, 2);
 }
@@ -127,7 +111,8 @@ void BestScoresWindow::BuildControls() {
         created->setFrameShadow(QFrame::Plain);
         created->setLineWidth(1);
         created->setPalette(lightBlue);
-        created->setGeometry(Px(left), Px(top), Px(right - left), 1);
+        created->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(right - left),
+                             1);
         return created;
     };
 
@@ -136,12 +121,12 @@ void BestScoresWindow::BuildControls() {
     fixed.setPointSize(9);
     lblBestScores_ = label("lblBestScores", TwipRect(0, 0, 8775, 5175), fixed);
 
-    QLabel* title = label("Label1", TwipRect(2880, 120, 3375, 855), SansSerif(18, true));
+    QLabel* title = label("Label1", TwipRect(2880, 120, 3375, 855), DialogFont(18, true));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     title->setWordWrap(true);
     title->setText("3D-Zendrix Best Scores");
 
-    const QFont twelve = NarrowedToFit(SansSerif(12), WidestCaptions());
+    const QFont twelve = NarrowedToFit(DialogFont(12), WidestCaptions());
     SizeandDensity_ = label("SizeandDensity", TwipRect(360, 1080, 7935, 615), twelve);
     TableHeading_ = label("TableHeading", TwipRect(720, 1680, 7335, 855), twelve);
     lblNumbers_ = label("lblNumbers", TwipRect(360, 2400, 375, 1695), twelve);
@@ -150,7 +135,7 @@ void BestScoresWindow::BuildControls() {
     lblTimes_ = label("lblTimes", TwipRect(2880, 2400, 1335, 1695), twelve);
     lblNames_ = label("lblNames", TwipRect(4200, 2400, 4215, 1815), twelve);
     lblNotes_ = label("lblNotes", TwipRect(7440, 2400, 1575, 1695), twelve);
-    lblFootnotes_ = label("lblFootnotes", TwipRect(240, 4080, 7815, 855), SansSerif(0));
+    lblFootnotes_ = label("lblFootnotes", TwipRect(240, 4080, 7815, 855), DialogFont(0));
 
     // The lines cross labels that would otherwise paint over them.
     line("Line2", 200, 8500, 1050)->raise();

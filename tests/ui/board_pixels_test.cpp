@@ -12,6 +12,7 @@
 #include "game/moves.h"
 #include "game/placement.h"
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/window_helpers.h"
 #include "platform/random_source.h"
 
 using namespace zendrix;

@@ -7,6 +7,7 @@
 #include "board/board_widget.h"
 #include "board/painter.h"
 #include "board/sample_game.h"
+#include "platform/qt/window_helpers.h"
 
 using namespace zendrix;
 

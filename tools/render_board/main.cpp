@@ -16,6 +16,7 @@
 #include "colours/colour_model.h"
 #include "game/game_dump.h"
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/window_helpers.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // QPainter behind the Canvas interface, drawing in device pixels of an image made at the screen's
 // pixel ratio, so the board stays sharp at any scaling. Straight lines are plotted directly.
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/window_helpers.h"
 
 #include <QFontDatabase>
 #include <QRectF>
@@ -12,7 +13,6 @@
 namespace zendrix {
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
 constexpr double kPixel = 1.0 / kTwipsPerPixel;
 // Font sizes are given in points at 96 dots per inch whatever the screen: 3780 dots per metre.
 constexpr int kDotsPerMetre = 3780;

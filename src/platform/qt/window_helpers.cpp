@@ -1,10 +1,139 @@
-// Showing and restoring the game's windows.
+// Units, fonts, fitting texts, the wrapping button, and showing and restoring the game's windows.
 #include "platform/qt/window_helpers.h"
 
 #include <QEvent>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace zendrix {
+
+namespace {
+
+constexpr double kPointStep = 0.25;
+constexpr int kStretchStep = 2;
+
+}  // namespace
+
+int TwipsToPixels(double twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+QRect TwipRect(double left, double top, double width, double height) {
+    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                 TwipsToPixels(height));
+}
+
+QFont DialogFont(double points, bool bold) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    if (points > 0) font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont FitFont(QFont font, const Overflow& overflow, double smallest, int narrowest) {
+    double over = overflow(font);
+    if (over <= 1) return font;
+    auto fitsWith = [&](auto set, auto value) {
+        QFont candidate = font;
+        set(candidate, value);
+        return overflow(candidate) <= 1;
+    };
+    // Text widths grow about in proportion to the width and the size of the face, so one guess
+    // lands next to the answer; steps up and down then find the largest setting that fits.
+    if (narrowest < 100) {
+        auto setStretch = [](QFont& f, int stretch) { f.setStretch(stretch); };
+        int stretch = static_cast<int>(std::floor(100 / over / kStretchStep)) * kStretchStep;
+        stretch = std::clamp(stretch, narrowest, 100);
+        while (stretch + kStretchStep <= 100 && fitsWith(setStretch, stretch + kStretchStep)) {
+            stretch += kStretchStep;
+        }
+        while (stretch > narrowest && !fitsWith(setStretch, stretch)) stretch -= kStretchStep;
+        font.setStretch(stretch);
+        over = overflow(font);
+        if (over <= 1) return font;
+    }
+    const double largest = font.pointSizeF();
+    if (largest <= smallest) return font;
+    auto setSize = [](QFont& f, double points) { f.setPointSizeF(points); };
+    double size = std::floor(largest / over / kPointStep) * kPointStep;
+    size = std::clamp(size, smallest, largest);
+    while (size + kPointStep <= largest && fitsWith(setSize, size + kPointStep)) {
+        size += kPointStep;
+    }
+    while (size > smallest && !fitsWith(setSize, size))
+        size = std::max(smallest, size - kPointStep);
+    font.setPointSizeF(size);
+    return font;
+}
+
+WrapButton::WrapButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
+
+QRect WrapButton::TextArea() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+void WrapButton::Fit() const {
+    const QRect area = TextArea();
+    const QString key = text() + QLatin1Char('|') + font().key() + QLatin1Char('|') +
+                        QString::number(area.width()) + QLatin1Char('x') +
+                        QString::number(area.height());
+    if (key == fittedFor_) return;
+    fittedFor_ = key;
+    static const QRegularExpression kAuthorsBreak(QStringLiteral(" {2,}"));
+    lines_ = text().trimmed().split(kAuthorsBreak, Qt::SkipEmptyParts);
+    font_ = font();
+    wordWrap_ = lines_.size() < 2;
+    if (wordWrap_) {
+        lines_ = QStringList{text().trimmed()};
+        return;
+    }
+    constexpr double kSmallestReadable = 6.5;  // points
+    constexpr int kNarrowestReadable = 70;     // percent of the face's width
+    const QStringList lines = lines_;
+    const Overflow overflow = [&lines, area](const QFont& font) {
+        const QFontMetricsF metrics(font);
+        double widest = 0;
+        for (const QString& line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        const double height = metrics.lineSpacing() * static_cast<double>(lines.size());
+        return std::max(widest / area.width(), height / area.height());
+    };
+    font_ = FitFont(font_, overflow, kSmallestReadable, kNarrowestReadable);
+    // Lines that cannot be kept whole even so wrap further rather than being cut off.
+    wordWrap_ = overflow(font_) > 1;
+}
+
+QStringList WrapButton::PaintedLines() const {
+    Fit();
+    return lines_;
+}
+
+QFont WrapButton::PaintedFont() const {
+    Fit();
+    return font_;
+}
+
+void WrapButton::paintEvent(QPaintEvent*) {
+    Fit();
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    painter.setFont(font_);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    const int flags = Qt::AlignCenter | (wordWrap_ ? Qt::TextWordWrap : 0);
+    painter.drawText(TextArea(), flags, lines_.join(QLatin1Char('\n')));
+}
 
 void ShowAndFocus(QWidget* window) {
     if (window->isMinimized()) window->showNormal();
