@@ -29,11 +29,6 @@ PointF BoardPainter::P(double x, double y, int z) const {
     return ProjectPoint(geometry_, state_.rowCount, x, y, z);
 }
 
-void BoardPainter::SetLine(Rgb colour) {
-    lineColour_ = colour;
-    canvas_.SetLineColour(colour);
-}
-
 void BoardPainter::FillByColumns(PointF a, PointF b, double limit) {
     // The sweep of vertical segments from a and b up to the limit paints this parallelogram.
     if (a.x > limit) return;
@@ -51,7 +46,7 @@ void BoardPainter::FillByRows(PointF a, PointF b, double limit) {
 
 void BoardPainter::ClearBoard() {
     canvas_.SetFillColour(kWhite);
-    SetLine(kWhite);
+    canvas_.SetLineColour(kWhite);
     canvas_.Box({0, 0}, {geometry_.scaleWidth, geometry_.scaleHeight});
 }
 
@@ -62,12 +57,12 @@ void BoardPainter::DrawMinefieldBase() {
     const double h = geometry_.cellSize / 2.0;
 
     canvas_.SetLineWidth(1);
-    SetLine(kGrey);
+    canvas_.SetLineColour(kGrey);
     canvas_.Line(P(1, r + 1, 1), P(1, r + 1, levels));
 
     const Rgb minefield = colours_.ItemColour(kItemMinefield);
     for (int z = 1; z <= levels; ++z) {
-        SetLine(minefield);
+        canvas_.SetLineColour(minefield);
         canvas_.SetFillColour(minefield);
         PointF frontLeft = P(1, 1, z);
         PointF frontRight = P(c + 1, 1, z);
@@ -90,7 +85,7 @@ void BoardPainter::DrawSquare(int x, int y, int z) {
 }
 
 void BoardPainter::PaintSquare(const Square& square, Rgb colour) {
-    SetLine(colour);
+    canvas_.SetLineColour(colour);
     DrawSquare(square.column, square.row, square.level);
 }
 
@@ -113,7 +108,7 @@ void BoardPainter::DrawGrid() {
     const double h = geometry_.cellSize / 2.0;
 
     canvas_.SetLineWidth(1);
-    SetLine(kGrey);
+    canvas_.SetLineColour(kGrey);
     canvas_.Line(P(1, 1, 1), P(1, 1, levels));
     canvas_.Line(P(c + 1, 1, 1), P(c + 1, 1, levels));
     canvas_.Line(P(c + 1, r + 1, 1), P(c + 1, r + 1, levels));
@@ -126,7 +121,7 @@ void BoardPainter::DrawGrid() {
     }
 
     canvas_.SetLineWidth(2);
-    SetLine(colours_.ItemColour(kItemGrid1));
+    canvas_.SetLineColour(colours_.ItemColour(kItemGrid1));
     for (int z = 1; z <= levels; ++z) {
         for (int x = 2; x <= c - 1; x += 2) ColumnLine(x + 1, z);
         // Three thick row lines would crowd the six rows of the Medium field; it keeps only the
@@ -136,13 +131,13 @@ void BoardPainter::DrawGrid() {
         }
     }
 
-    SetLine(colours_.ItemColour(kItemGrid2));
+    canvas_.SetLineColour(colours_.ItemColour(kItemGrid2));
     for (int z = 1; z <= levels; ++z) {
         for (int x = 4; x <= c - 1; x += 4) ColumnLine(x + 1, z);
         RowLine(r / 2 + 1, z);
     }
 
-    SetLine(kSeparatorBlue);
+    canvas_.SetLineColour(kSeparatorBlue);
     const double separator = geometry_.scaleHeight - 800;
     canvas_.Line({0, separator}, {geometry_.scaleWidth, separator});
 
@@ -169,7 +164,7 @@ void BoardPainter::DrawNumbers() {
                 if (light) canvas_.SetBold(false);
                 PointF centre = P(x + 0.5, y + 0.5, z);
                 canvas_.SetCurrentPoint({centre.x - eight.width, centre.y - eight.height / 2});
-                SetLine(colours_.NumberColour(shown));
+                canvas_.SetLineColour(colours_.NumberColour(shown));
                 canvas_.Print(texts[shown]);
                 if (light) canvas_.SetBold(true);
             }
@@ -191,24 +186,27 @@ void BoardPainter::ShowMines(int sx, int sy, int sz) {
 }
 
 void BoardPainter::DrawMine(int x, int y, int z) {
-    SetLine(kBlack);
+    canvas_.SetLineColour(kBlack);
     canvas_.SetFillColour(kBlack);
     PointF centre = P(x + 0.5, y + 0.5, z);
-    DrawMineSymbol(centre.x, centre.y, 0.2 * geometry_.cellSize);
+    DrawMineSymbol(centre.x, centre.y, 0.2 * geometry_.cellSize, MineStyle::kOrdinary);
 }
 
 void BoardPainter::DrawStruckMine(int x, int y, int z) {
-    SetLine(kRed);
+    canvas_.SetLineColour(kRed);
     canvas_.SetFillColour(kRed);
     PointF centre = P(x + 0.5, y + 0.5, z);
-    DrawMineSymbol(centre.x, centre.y, 0.2 * geometry_.cellSize);
+    DrawMineSymbol(centre.x, centre.y, 0.2 * geometry_.cellSize, MineStyle::kStruck);
 }
 
-void BoardPainter::DrawMineSymbol(double X, double Y, double r) {
-    const bool struck = lineColour_ == kRed;
-    if (struck) canvas_.Ellipse({X + r, Y - 3.1 * r}, r / 6, 1.0);
+void BoardPainter::DrawMineSymbol(double X, double Y, double r, MineStyle style) {
+    const bool struck = style == MineStyle::kStruck;
+    if (struck) {
+        canvas_.SetLineColour(kRed);
+        canvas_.Ellipse({X + r, Y - 3.1 * r}, r / 6, 1.0);
+    }
     // The struck mine's fuse is shorter: it has burnt down to the spark.
-    SetLine(kBlack);
+    canvas_.SetLineColour(kBlack);
     canvas_.Arc({X + r, Y - 2.1 * r}, r, struck ? 1.6 : 1.0, 3.5);
     canvas_.Box({X - 0.3 * r, Y - 1.1 * r}, {X + 0.3 * r, Y - 2.1 * r});
     canvas_.Ellipse({X, Y - r / 2}, r, 0.8);
@@ -221,7 +219,7 @@ std::optional<StatusLayout> BoardPainter::form_resize() {
     StatusLayout layout = LayoutBoard(geometry_, state_.columnCount, state_.rowCount);
     DrawMinefieldBase();
 
-    SetLine(kWhite);
+    canvas_.SetLineColour(kWhite);
     for (int x = 1; x <= state_.columnCount; ++x) {
         for (int y = 1; y <= state_.rowCount; ++y) {
             for (int z = 1; z <= state_.levelCount; ++z) {
@@ -234,7 +232,7 @@ std::optional<StatusLayout> BoardPainter::form_resize() {
             for (int z = 1; z <= state_.levelCount; ++z) {
                 int mark = state_.markMap(x, y, z);
                 if (mark <= 0) continue;
-                SetLine(colours_.PaletteColour(mark));
+                canvas_.SetLineColour(colours_.PaletteColour(mark));
                 DrawSquare(x, y, z);
             }
         }

@@ -9,6 +9,10 @@
 
 namespace zendrix {
 
+// An ordinary mine is all black; the struck one has a red body and cap, a red spark and a fuse
+// burnt down to it.
+enum class MineStyle { kOrdinary, kStruck };
+
 class BoardPainter {
   public:
     BoardPainter(Canvas& canvas, const GameState& state, const ColourModel& colours,
@@ -28,9 +32,8 @@ class BoardPainter {
     void ShowMines(int sx, int sy, int sz);
     void DrawMine(int x, int y, int z);
     void DrawStruckMine(int x, int y, int z);
-    // The struck style (red body, spark, short fuse) is used when the last line colour set
-    // through this painter is red.
-    void DrawMineSymbol(double X, double Y, double r);
+    // The mine's picture around (X, Y) with size r; its body and cap in the fill colour set.
+    void DrawMineSymbol(double X, double Y, double r, MineStyle style);
     // The face swept by segment a-b moved right (by columns) or down (by rows) until its start
     // passes the limit, painted as one solid polygon.
     void FillByColumns(PointF a, PointF b, double limit);
@@ -42,8 +45,6 @@ class BoardPainter {
 
   private:
     PointF P(double x, double y, int z) const;
-    // Sets the canvas line colour and remembers it: the mine symbol picks its style by it.
-    void SetLine(Rgb colour);
     // A grid line across the top face of level z, continued down its front or right face.
     void ColumnLine(int x, int z);
     void RowLine(int y, int z);
@@ -52,7 +53,6 @@ class BoardPainter {
     const GameState& state_;
     const ColourModel& colours_;
     BoardGeometry& geometry_;
-    Rgb lineColour_ = kBlack;
 };
 
 }  // namespace zendrix
