@@ -55,7 +55,7 @@ void ColourSelector::lstbxitems_Click(int position) {
     Notify();
 }
 
-void ColourSelector::lstbxcolors_click(int position) {
+void ColourSelector::lstbxcolors_Click(int position) {
     if (!IsPaletteIndex(position)) return;
     colourListPosition_ = position;
     ColourClicked();

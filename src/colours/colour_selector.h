@@ -46,7 +46,7 @@ class ColourSelector {
 
     // The player clicked the item list / the colour list at a position.
     void lstbxitems_Click(int position);
-    void lstbxcolors_click(int position);
+    void lstbxcolors_Click(int position);
     // The "Apply" button.
     void Apply();
 

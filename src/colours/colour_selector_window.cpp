@@ -87,7 +87,7 @@ ColourSelectorWindow::ColourSelectorWindow(ColourSelector& selector,
         if (const int row = chosenRow(lstbxItems_); row >= 0) selector_.lstbxitems_Click(row);
     });
     connect(lstbxColors_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (const int row = chosenRow(lstbxColors_); row >= 0) selector_.lstbxcolors_click(row);
+        if (const int row = chosenRow(lstbxColors_); row >= 0) selector_.lstbxcolors_Click(row);
     });
     connect(cmdApply_, &QPushButton::clicked, this, [this] { selector_.Apply(); });
     connect(cmdModify, &QPushButton::clicked, this, [this] {

@@ -413,7 +413,7 @@ void MainWindowTest::changeableColourRecoloursTheBoardAtOnce() {
 
     ColourSelector& selector = Window().board().selector();
     selector.lstbxitems_Click(3);    // "Minefield"
-    selector.lstbxcolors_click(17);  // "Changeable 2"
+    selector.lstbxcolors_Click(17);  // "Changeable 2"
     selector.Apply();
     QCOMPARE(pixelOfSquare(3, 2, 2), QColor(0, 0, 0));
 

@@ -62,7 +62,7 @@ TEST(ChangeableColours, ScrollPositionGivesTheComponent) {
 TEST(ChangeableColours, ApplyStoresTheColourAndTheName) {
     Fixture f;
     f.selector.lstbxitems_Click(kItemGrid2);
-    f.selector.lstbxcolors_click(17);
+    f.selector.lstbxcolors_Click(17);
     f.selector.Apply();  // Grid 2 now uses "Changeable 2"
     f.host.calls.clear();
 

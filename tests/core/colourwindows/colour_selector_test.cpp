@@ -51,7 +51,7 @@ struct Fixture {
     }
     void ApplyColour(int item, int colour) {
         selector.lstbxitems_Click(item);
-        selector.lstbxcolors_click(colour);
+        selector.lstbxcolors_Click(colour);
         selector.Apply();
     }
 };
@@ -71,7 +71,7 @@ TEST(ColourSelector, ApplyNeedsBothAnItemAndAColour) {
         SCOPED_TRACE(c.name);
         Fixture f;
         if (c.item) f.selector.lstbxitems_Click(*c.item);
-        if (c.colour) f.selector.lstbxcolors_click(*c.colour);
+        if (c.colour) f.selector.lstbxcolors_Click(*c.colour);
         const std::vector<int> marksBefore = f.MarkedTexts();
         f.selector.Apply();
         EXPECT_EQ(f.model.itemColor, kDefaults);
@@ -84,7 +84,7 @@ TEST(ColourSelector, ApplyNeedsBothAnItemAndAColour) {
 TEST(ColourSelector, DefaultMeansTheSelectedItemsOwnDefault) {
     Fixture f;
     // With no item chosen yet, "Default" is palette entry 0.
-    f.selector.lstbxcolors_click(kDefault);
+    f.selector.lstbxcolors_Click(kDefault);
     EXPECT_EQ(f.selector.selectedColor(), 0);
     EXPECT_EQ(f.selector.swatchColour(), f.model.PaletteColour(0));
 
@@ -96,7 +96,7 @@ TEST(ColourSelector, DefaultMeansTheSelectedItemsOwnDefault) {
     EXPECT_EQ(f.selector.selectedColor(), kGreen);
 
     // A real colour stays what it is when the item changes.
-    f.selector.lstbxcolors_click(kYellow);
+    f.selector.lstbxcolors_Click(kYellow);
     f.selector.lstbxitems_Click(kItemMinefield);
     EXPECT_EQ(f.selector.selectedColor(), kYellow);
     EXPECT_EQ(f.selector.swatchColour(), f.model.PaletteColour(kYellow));
@@ -163,7 +163,7 @@ TEST(ColourSelector, TheMarkIsAppendedToTheEntrysOwnText) {
     f.selector.lstbxitems_Click(kItemMinefield);
     EXPECT_EQ(f.selector.ColourEntry(kLightBlue), "Light Blue (current)");
 
-    f.selector.lstbxcolors_click(kLightOrange);
+    f.selector.lstbxcolors_Click(kLightOrange);
     f.selector.Apply();
     EXPECT_EQ(f.selector.ColourEntry(kLightOrange), "Light Orange  (current)");
     EXPECT_EQ(f.selector.ColourEntry(kLightBlue), "Light Blue");
@@ -238,7 +238,7 @@ TEST(ColourSelector, TheMarkIsNeverConfusedWithANameOrLeftBehind) {
 TEST(ColourSelector, OutOfRangeClicksAreIgnored) {
     Fixture f;
     for (int position : {-1, kItemCount}) f.selector.lstbxitems_Click(position);
-    for (int position : {-1, kColourListSize}) f.selector.lstbxcolors_click(position);
+    for (int position : {-1, kColourListSize}) f.selector.lstbxcolors_Click(position);
     for (int index : {-1, 6}) f.selector.MarkerColourCommand(index);
     EXPECT_FALSE(f.selector.currentMarkShown());
     EXPECT_EQ(f.selector.selectedColor(), -1);
