@@ -21,8 +21,8 @@ ChangeableColours::~ChangeableColours() {
     assert(!listener_ && "the modify-colours window must be destroyed before its colours");
 }
 
-void ChangeableColours::Notify() {
-    if (listener_) listener_();
+void ChangeableColours::Notify(Change change) {
+    if (listener_) listener_(change);
 }
 
 void ChangeableColours::Scroll(Component component, int position) {
@@ -31,7 +31,7 @@ void ChangeableColours::Scroll(Component component, int position) {
     work_[i] = kScrollMaximum - position_[i];
     label_[i] = std::to_string(work_[i]) + "  ";
     // Each handler run is shown, as the window's own change events would show it.
-    Notify();
+    Notify(Change::kColour);
 }
 
 void ChangeableColours::OnScroll(Component component, int position) {
@@ -51,7 +51,7 @@ void ChangeableColours::OptionClick(int index) {
         Scroll(Component::kBlueComponent, kScrollMaximum - model_.paletteBlue[entry]);
         Scroll(Component::kGreenComponent, kScrollMaximum - model_.paletteGreen[entry]);
     }
-    Notify();
+    Notify(Change::kEverything);
 }
 
 void ChangeableColours::Apply(std::string_view name) {
@@ -64,7 +64,7 @@ void ChangeableColours::Apply(std::string_view name) {
     model_.paletteGreen[entry] = static_cast<int16_t>(work_[1]);
     model_.paletteBlue[entry] = static_cast<int16_t>(work_[2]);
     defined_[slot] = true;
-    Notify();
+    Notify(Change::kEverything);
     selector_.expandlist();
     selector_.ChangeableColourApplied();
 }
@@ -79,7 +79,7 @@ void ChangeableColours::Delete() {
     model_.paletteGreen[entry] = 0;
     model_.paletteBlue[entry] = 0;
     defined_[slot] = false;
-    Notify();
+    Notify(Change::kEverything);
     selector_.expandlist();
     selector_.ChangeableColourApplied();
 }
@@ -87,7 +87,7 @@ void ChangeableColours::Delete() {
 void ChangeableColours::SetCaptionsFromNames() {
     for (int slot = 0; slot < kChangeableCount; ++slot)
         caption_[slot] = model_.changeableName[slot];
-    Notify();
+    Notify(Change::kEverything);
 }
 
 }  // namespace zendrix

@@ -31,15 +31,21 @@ class ChangeableColours {
     ChangeableColours(const ChangeableColours&) = delete;
     ChangeableColours& operator=(const ChangeableColours&) = delete;
 
+    // What an operation changed of what the window shows. A scroll bar's change touches only the
+    // colour: the value labels, the swatch and the sample bar, never the name box or the slot.
+    enum class Change { kColour, kEverything };
     // Called after every operation that may have changed what the window shows. One listener:
     // the modify-colours window.
-    void SetChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
+    void SetChangeListener(std::function<void(Change)> listener) {
+        listener_ = std::move(listener);
+    }
 
     // A scroll bar moved (by the player or by program) to a position 0..256.
     void OnScroll(Component component, int position);
     // Option button i (0..5) was clicked.
     void OptionClick(int index);
-    // The player edits the name box.
+    // The name box's text changed (typed, pasted, or put there by an input method or an
+    // assistive technology).
     void SetNameText(std::string text) { nameText_ = std::move(text); }
     // "Apply" with the name box's text: the chosen slot takes the working colour and the name.
     void Apply(std::string_view name);
@@ -65,11 +71,11 @@ class ChangeableColours {
   private:
     static int Index(Component component) { return static_cast<int>(component); }
     void Scroll(Component component, int position);
-    void Notify();
+    void Notify(Change change);
 
     ColourModel& model_;
     ColourSelector& selector_;
-    std::function<void()> listener_;
+    std::function<void(Change)> listener_;
 
     int changeableSlot_ = 0;
     std::array<int, 3> work_{};  // red, green, blue: 256 - scroll position

@@ -98,8 +98,11 @@ CreateColourWindow::CreateColourWindow(ChangeableColours& colours, QWidget* pare
     ShrinkToFit(Place(new QLabel(QStringLiteral("Name for new color:"), this), "Label2",
                       TwipRect(2040, 1920, 1455, 255)));
     txtbxName_ = Place(new QLineEdit(this), "txtbxName", TwipRect(2040, 2160, 1815, 375));
-    connect(txtbxName_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { colours_.SetNameText(text.toStdString()); });
+    // Every change of the text counts, not only typing: a name can also arrive through an input
+    // method or an assistive technology, and must not be lost to the next refresh.
+    connect(txtbxName_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!refreshing_) colours_.SetNameText(text.toStdString());
+    });
 
     // The frame goes in before the buttons so that they sit on top of it.
     auto* shape1 = Place(new QFrame(this), "Shape1", TwipRect(2520, 2880, 1095, 1575));
@@ -119,7 +122,13 @@ CreateColourWindow::CreateColourWindow(ChangeableColours& colours, QWidget* pare
     shpColor_ = Place(new QFrame(this), "shpColor", TwipRect(240, 4080, 1575, 255));
     shpColor_->setFrameStyle(QFrame::Box | QFrame::Plain);
 
-    colours_.SetChangeListener([this] { refresh(); });
+    colours_.SetChangeListener([this](ChangeableColours::Change change) {
+        if (change == ChangeableColours::Change::kColour) {
+            ShowColour();
+        } else {
+            refresh();
+        }
+    });
     refresh();
 }
 
@@ -127,10 +136,18 @@ CreateColourWindow::~CreateColourWindow() {
     colours_.SetChangeListener(nullptr);
 }
 
+void CreateColourWindow::ShowColour() {
+    for (int i = 0; i < 3; ++i) {
+        valueLabels_[i]->setText(QString::fromStdString(colours_.ValueLabel(kComponents[i])));
+    }
+    const QColor colour = ToQColor(colours_.WorkingColour());
+    SetPaletteColour(label3_, QPalette::Window, colour);
+    SetPaletteColour(shpColor_, QPalette::WindowText, colour);
+}
+
 void CreateColourWindow::refresh() {
     refreshing_ = true;
     for (int i = 0; i < 3; ++i) {
-        valueLabels_[i]->setText(QString::fromStdString(colours_.ValueLabel(kComponents[i])));
         scrollBars_[i]->setValue(colours_.ScrollPosition(kComponents[i]));
     }
     for (int i = 0; i < static_cast<int>(options_.size()); ++i) {
@@ -142,10 +159,7 @@ void CreateColourWindow::refresh() {
     const QString name = QString::fromStdString(colours_.nameText());
     // Rewriting an unchanged text would throw away the player's cursor position.
     if (txtbxName_->text() != name) txtbxName_->setText(name);
-
-    const QColor colour = ToQColor(colours_.WorkingColour());
-    SetPaletteColour(label3_, QPalette::Window, colour);
-    SetPaletteColour(shpColor_, QPalette::WindowText, colour);
+    ShowColour();
     refreshing_ = false;
 }
 

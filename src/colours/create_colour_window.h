@@ -28,13 +28,16 @@ class CreateColourWindow : public QWidget {
     // Shows the window (restoring it if minimised), raises it and gives it the focus.
     void showAndFocus();
 
-    // Re-reads everything the changeable colours show; runs on every change they report.
+    // Re-reads everything the changeable colours show.
     void refresh();
 
   protected:
     bool event(QEvent* event) override;
 
   private:
+    // Re-reads the working colour: value labels, swatch and sample bar.
+    void ShowColour();
+
     ChangeableColours& colours_;
     std::array<QLabel*, 3> valueLabels_{};     // Label4, Label5, Label6: red, green, blue
     std::array<QScrollBar*, 3> scrollBars_{};  // VScroll4, VScroll2, VScroll3: red, green, blue

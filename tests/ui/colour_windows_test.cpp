@@ -203,6 +203,24 @@ class ColourWindowsTest : public QObject {
                  QColor(255, 0, 32));
     }
 
+    // A name can reach the box without a key press (an input method, a screen reader's edit);
+    // the scroll bars must leave it alone, and Apply must store it.
+    void aNameThatWasNotTypedSurvivesTheScrollBars() {
+        Colours c;
+        Show(c.modifyWindow);
+        QTest::mouseClick(c.Modify<QRadioButton>("Option1_2"), Qt::LeftButton);
+        auto* name = c.Modify<QLineEdit>("txtbxName");
+        name->setText("Heather");
+        c.Modify<QScrollBar>("VScroll4")->triggerAction(QAbstractSlider::SliderPageStepSub);
+        c.Modify<QScrollBar>("VScroll3")->triggerAction(QAbstractSlider::SliderToMinimum);
+        QCOMPARE(name->text(), QString("Heather"));
+        QCOMPARE(c.Modify<QLabel>("Label4")->text(), QString("32  "));
+        QCOMPARE(Background(c.Modify<QLabel>("Label3")), QColor(32, 0, 255));
+        QTest::mouseClick(c.Modify<QPushButton>("cmdApply"), Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(c.model.changeableName[2]), QString("Heather"));
+        QCOMPARE(c.Selector<QListWidget>("lstbxColors")->item(18)->text(), QString("Heather"));
+    }
+
     void applyAndDeleteReachTheSelector() {
         Colours c;
         Show(c.selectorWindow);

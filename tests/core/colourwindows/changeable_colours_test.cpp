@@ -114,7 +114,8 @@ TEST(ChangeableColours, ChoosingADefinedSlotSetsTheBarsRedBlueGreen) {
 
     // Every handler run is reported; the swatch goes through the red-then-blue states.
     std::vector<Rgb> seen;
-    f.colours.SetChangeListener([&] { seen.push_back(f.colours.WorkingColour()); });
+    f.colours.SetChangeListener(
+        [&](ChangeableColours::Change) { seen.push_back(f.colours.WorkingColour()); });
     f.colours.OptionClick(2);
     const std::vector<Rgb> expected{{10, 210, 220}, {10, 210, 30}, {10, 20, 30}, {10, 20, 30}};
     EXPECT_EQ(seen, expected);
