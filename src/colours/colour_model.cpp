@@ -81,24 +81,19 @@ Rgb ColourModel::NumberColour(int shown) const {
     return ItemColour(std::min(shown + 3, static_cast<int>(kItemOverSixMines)));
 }
 
-void ColourModel::UncheckMarkerOf(int paletteIndex) {
-    if (paletteIndex >= 4 && paletteIndex <= 9) markerChecked[paletteIndex - 4] = false;
-}
-
-void ColourModel::CheckMarkerOf(int paletteIndex) {
+void ColourModel::CheckOnlyMarkerOf(int paletteIndex) {
+    markerChecked.fill(false);
     if (paletteIndex >= 4 && paletteIndex <= 9) markerChecked[paletteIndex - 4] = true;
 }
 
 void ColourModel::SetMarkerColourCommand(int menuIndex) {
-    UncheckMarkerOf(itemColor[kItemMarkers]);
-    markerChecked[menuIndex] = true;
     itemColor[kItemMarkers] = static_cast<int16_t>(menuIndex + 4);
+    CheckOnlyMarkerOf(itemColor[kItemMarkers]);
 }
 
 void ColourModel::UseDefaultColours() {
-    UncheckMarkerOf(itemColor[kItemMarkers]);
     for (int i = 0; i < kSavedItemCount; ++i) itemColor[i] = defaultItemColor[i];
-    CheckMarkerOf(itemColor[kItemMarkers]);
+    CheckOnlyMarkerOf(itemColor[kItemMarkers]);
 }
 
 }  // namespace zendrix

@@ -65,9 +65,11 @@ struct ColourModel {
     Rgb NumberColour(int shown) const;
     int MarkerColour() const { return itemColor[kItemMarkers]; }
 
-    // Check-mark bookkeeping shared by every operation that changes the marker colour.
-    void UncheckMarkerOf(int paletteIndex);
-    void CheckMarkerOf(int paletteIndex);
+    // Every operation that changes the marker colour sets the menu's check marks here: one on
+    // the entry of this palette index when it is a marker colour (4..9), none otherwise. Clearing
+    // only the entry of the colour being replaced would leave a second mark whenever the colour
+    // in force is not the checked one, as while the demonstration has its own in force.
+    void CheckOnlyMarkerOf(int paletteIndex);
 
     // The main window's marker command with menu index 0..5. Returns nothing to redraw: only
     // marks placed afterwards take the new colour.

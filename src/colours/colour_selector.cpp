@@ -122,10 +122,7 @@ void ColourSelector::Apply() {
 
     host_.MarkBestScoresChanged();
     RemoveMark();
-    if (selectedItem_ == kItemMarkers) {
-        model_.UncheckMarkerOf(item[kItemMarkers]);
-        model_.CheckMarkerOf(selectedColor_);
-    }
+    if (selectedItem_ == kItemMarkers) model_.CheckOnlyMarkerOf(selectedColor_);
     item[selectedItem_] = colour;
     if (selectedItem_ == kItemAllNumbers) {
         for (int i = kItemOneMine; i <= kItemAllNumbers; ++i) {
@@ -133,9 +130,8 @@ void ColourSelector::Apply() {
         }
     }
     if (selectedItem_ == kItemAllItems && defaultChosen) {
-        model_.UncheckMarkerOf(item[kItemMarkers]);
         for (int i = 0; i < kSavedItemCount; ++i) item[i] = model_.defaultItemColor[i];
-        model_.CheckMarkerOf(item[kItemMarkers]);
+        model_.CheckOnlyMarkerOf(item[kItemMarkers]);
     }
     AddMark();
     host_.RestoreMainWindowIfMinimised();

@@ -363,11 +363,11 @@ void MineBoard::SetDemonstrationMarkerColour(int paletteIndex) {
 }
 
 void MineBoard::DemonstrationEnded(int savedMarkerColour) {
+    // The colour put back gets the one check mark: the player may have chosen another marker
+    // colour during the run, and the file read at its start may have brought another one than
+    // was checked before it.
     colours_.itemColor[kItemMarkers] = static_cast<int16_t>(savedMarkerColour);
-    // One check mark, on the colour put back: the file read during the run may have brought
-    // another marker colour than the one checked before it.
-    colours_.markerChecked.fill(false);
-    colours_.CheckMarkerOf(savedMarkerColour);
+    colours_.CheckOnlyMarkerOf(savedMarkerColour);
     view_.MenuChecksChanged();
     SetVisible(Control::cmdNewMinefield, true);
     SetVisible(Control::cmdFreeze, false);

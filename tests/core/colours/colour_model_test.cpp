@@ -28,16 +28,17 @@ TEST(Palette, NumberColoursFollowTheirItems) {
     }
 }
 
-TEST(MarkerCommand, ChecksItsEntryAndUnchecksThePreviousOnlyInFourToNine) {
+TEST(MarkerCommand, ChecksItsEntryAndNoOther) {
     ColourModel model;
     model.SetMarkerColourCommand(2);
     EXPECT_EQ(model.MarkerColour(), 6);
     EXPECT_EQ(model.markerChecked, (std::array<bool, 6>{false, false, true, false, false, false}));
 
-    model.markerChecked[4] = true;  // left over from elsewhere: stays, as the command only
-    model.itemColor[0] = 16;        // unchecks the entry of a marker colour in 4..9
+    // A colour in force that is not the checked one (a changeable colour, or the
+    // demonstration's own): the old check mark goes all the same.
+    model.itemColor[0] = 16;
     model.SetMarkerColourCommand(0);
-    EXPECT_EQ(model.markerChecked, (std::array<bool, 6>{true, false, true, false, true, false}));
+    EXPECT_EQ(model.markerChecked, (std::array<bool, 6>{true, false, false, false, false, false}));
 }
 
 TEST(DefaultColours, RestoreItemsZeroToElevenOnly) {

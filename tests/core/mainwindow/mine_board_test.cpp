@@ -346,6 +346,39 @@ TEST(Demonstration, ReplayFreezeCancelAndStop) {
     EXPECT_FALSE(b.IsVisible(Control::lblTitle));
 }
 
+// By step 5 the run has its yellow marker in force, while the menu still checks the player's red.
+TEST(Demonstration, AMarkerColourChosenDuringARunLeavesOneCheckMark) {
+    using Checks = std::array<bool, 6>;
+    struct Case {
+        const char* how;
+        int item, colour;  // the selector's Apply, or the menu command when item < 0
+        Checks during;
+    };
+    const Case cases[] = {
+        {"Ctrl+O", -1, 1, {false, true, false, false, false, false}},
+        {"Apply Orange to Markers", kItemMarkers, 5, {false, true, false, false, false, false}},
+        {"Apply Black to Markers", kItemMarkers, 1, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        StartedBoard s;
+        MineBoard& b = s.board;
+        b.ShowDemonstrationCommand();
+        for (int step = 0; step < 5; ++step) b.DisplayScreenTick();
+        if (c.item < 0) {
+            b.MarkerColourCommand(c.colour);
+        } else {
+            b.selector().lstbxitems_Click(c.item);
+            b.selector().lstbxcolors_Click(c.colour);
+            b.selector().Apply();
+        }
+        EXPECT_EQ(b.colours().markerChecked, c.during);
+        RunDemonstration(b);
+        EXPECT_EQ(b.colours().MarkerColour(), 4) << "the colour from before the run";
+        EXPECT_EQ(b.colours().markerChecked, (Checks{true, false, false, false, false, false}));
+    }
+}
+
 TEST(Demonstration, ReplaySavesChangesBeforeItReadsTheFile) {
     StartedBoard s;
     MineBoard& b = s.board;
