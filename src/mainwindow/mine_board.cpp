@@ -363,11 +363,13 @@ void MineBoard::SetDemonstrationMarkerColour(int paletteIndex) {
 }
 
 void MineBoard::DemonstrationEnded(int savedMarkerColour) {
-    // The colour put back gets the one check mark: the player may have chosen another marker
-    // colour during the run, and the file read at its start may have brought another one than
-    // was checked before it.
+    // The colour put back gets the one check mark and, when the selector shows the markers' item,
+    // its " (current)" mark: the player may have chosen another marker colour during the run, and
+    // the file read at its start may have brought another one than was checked before it.
+    selector_.removestatement();
     colours_.itemColor[kItemMarkers] = static_cast<int16_t>(savedMarkerColour);
     colours_.CheckOnlyMarkerOf(savedMarkerColour);
+    selector_.addstatement();
     view_.MenuChecksChanged();
     SetVisible(Control::cmdNewMinefield, true);
     SetVisible(Control::cmdFreeze, false);

@@ -379,6 +379,19 @@ TEST(Demonstration, AMarkerColourChosenDuringARunLeavesOneCheckMark) {
     }
 }
 
+TEST(Demonstration, TheSelectorMarksTheMarkerColourPutBackAtTheEnd) {
+    StartedBoard s;
+    MineBoard& b = s.board;
+    b.selector().lstbxitems_Click(kItemMarkers);
+    b.ShowDemonstrationCommand();
+    for (int step = 0; step < 5; ++step) b.DisplayScreenTick();
+    b.MarkerColourCommand(1);  // Orange
+    EXPECT_EQ(b.selector().ColourEntry(5), "Orange (current)");
+    RunDemonstration(b);
+    EXPECT_EQ(b.selector().ColourEntry(4), "Red (current)");
+    EXPECT_EQ(b.selector().ColourEntry(5), "Orange");
+}
+
 TEST(Demonstration, ReplaySavesChangesBeforeItReadsTheFile) {
     StartedBoard s;
     MineBoard& b = s.board;
