@@ -13,6 +13,7 @@
 #include "colours/colour_selector.h"
 #include "colours/colour_selector_window.h"
 #include "colours/create_colour_window.h"
+#include "platform/qt/window_helpers.h"
 
 using namespace zendrix;
 
@@ -72,6 +73,23 @@ QColor Background(QWidget* widget) {
     return widget->palette().color(QPalette::Window);
 }
 
+// Runs of pixel rows inside a button's frame that hold dark ink: one per line of its caption.
+int InkedLines(QWidget* button) {
+    const QImage image = button->grab().toImage();
+    const int margin = 3 * static_cast<int>(image.devicePixelRatio());
+    int lines = 0;
+    bool previous = false;
+    for (int y = margin; y < image.height() - margin; ++y) {
+        bool inked = false;
+        for (int x = margin; x < image.width() - margin && !inked; ++x) {
+            inked = image.pixelColor(x, y).lightness() < 110;
+        }
+        if (inked && !previous) ++lines;
+        previous = inked;
+    }
+    return lines;
+}
+
 void Show(QWidget& window) {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -88,10 +106,12 @@ class ColourWindowsTest : public QObject {
     void clickingItemColourAndApplyRecolours() {
         Colours c;
         Show(c.selectorWindow);
-        // The button paints its caption on two lines but keeps the exact text.
-        auto* modify = c.Selector<QPushButton>("cmdModify");
+        // The button paints its caption on the two lines its blanks make, but keeps the text.
+        auto* modify = c.Selector<WrapButton>("cmdModify");
         QCOMPARE(modify->text(), QString("     Modify Changeable        Colors"));
         QCOMPARE(modify->accessibleName(), modify->text());
+        QCOMPARE(modify->PaintedLines(), QStringList({"Modify Changeable", "Colors"}));
+        QCOMPARE(InkedLines(modify), 2);
 
         auto* items = c.Selector<QListWidget>("lstbxItems");
         auto* colours = c.Selector<QListWidget>("lstbxColors");
