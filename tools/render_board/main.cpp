@@ -6,9 +6,10 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
+#include <cstdlib>
+#include <limits>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "board/layout.h"
 #include "board/painter.h"
@@ -47,54 +48,40 @@ bool Render(const Picture& picture, const QString& path) {
     return true;
 }
 
-// A game from the text picture of game_dump.h: '#' covered, '*' covered mine, 'm' and 'M' marked
-// (in the marker colour given), '0'..'9' and 'A'.. uncovered with that count.
+// A game from the text picture of game_dump.h, its marks in the palette entry given.
 std::optional<zendrix::GameState> ReadGame(const QString& path, int markColour) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     const std::string text = file.readAll().toStdString();
     zendrix::GameState state;
     state.demonstrationMode = false;
-    if (!zendrix::LoadMines(state, text)) return std::nullopt;
-    std::vector<std::string> rows;
-    for (const QString& line : QString::fromStdString(text).split('\n')) {
-        const QString trimmed = line.trimmed();
-        if (!trimmed.isEmpty()) rows.push_back(trimmed.toStdString());
-    }
-    for (int l = 1; l <= 3; ++l) {
-        for (int r = 1; r <= state.rowCount; ++r) {
-            const std::string& row = rows[(l - 1) * state.rowCount + (state.rowCount - r)];
-            for (int c = 1; c <= state.columnCount; ++c) {
-                const char ch = row[c - 1];
-                int count = -1;
-                if (ch >= '0' && ch <= '9') count = ch - '0';
-                if (ch >= 'A' && ch <= 'Q') count = ch - 'A' + 10;
-                if (count >= 0) {
-                    state.squareState(c, r, l) = static_cast<int16_t>(count);
-                    ++state.uncoveredCount;
-                }
-                if (ch == 'm' || ch == 'M') {
-                    state.markMap(c, r, l) = static_cast<int16_t>(markColour);
-                }
-            }
-        }
-    }
+    if (!zendrix::LoadPicture(state, text, markColour)) return std::nullopt;
     return state;
 }
 
-int SizeIndex(const QString& name) {
-    if (name == "small") return 0;
-    if (name == "medium") return 1;
-    if (name == "large") return 2;
-    return -1;
+// An option's value that is not one the tool can use: the message names the option and the value.
+[[noreturn]] void Reject(const QString& option, const QString& value, const char* expected) {
+    std::fprintf(stderr, "render_board: --%s %s: expected %s\n", qPrintable(option),
+                 qPrintable(value), expected);
+    std::exit(2);
 }
 
-int DensityIndex(int percent) {
-    const int percents[] = {2, 4, 8, 16, 32};
-    for (int i = 0; i < 5; ++i) {
-        if (percents[i] == percent) return i;
-    }
-    return -1;
+// The option's value as a whole number in [low, high].
+long long WholeNumber(const QCommandLineParser& parser, const QString& option, long long low,
+                      long long high, const char* expected) {
+    const QString value = parser.value(option);
+    bool ok = false;
+    const long long number = value.toLongLong(&ok);
+    if (!ok || number < low || number > high) Reject(option, value, expected);
+    return number;
+}
+
+// The option's value when it is one of the names or numbers listed: its index among them.
+int OneOf(const QCommandLineParser& parser, const QString& option, const QStringList& allowed,
+          const char* expected) {
+    const int index = static_cast<int>(allowed.indexOf(parser.value(option)));
+    if (index < 0) Reject(option, parser.value(option), expected);
+    return index;
 }
 
 }  // namespace
@@ -142,36 +129,52 @@ int main(int argc, char** argv) {
         return ok ? 0 : 1;
     }
 
+    if (parser.positionalArguments().size() != 1) parser.showHelp(2);
     Picture picture;
-    picture.game.sizeIndex = SizeIndex(parser.value("size"));
-    picture.game.densityIndex = DensityIndex(parser.value("density").toInt());
-    const int reach = parser.value("reach").toInt();
-    picture.game.reachLevel = reach == 6 ? 1 : reach == 18 ? 2 : reach == 26 ? 3 : 0;
-    picture.game.seed = parser.value("seed").toUInt();
+    picture.game.sizeIndex =
+        OneOf(parser, "size", {"small", "medium", "large"}, "small, medium or large");
+    picture.game.densityIndex =
+        OneOf(parser, "density", {"2", "4", "8", "16", "32"}, "2, 4, 8, 16 or 32");
+    picture.game.reachLevel = 1 + OneOf(parser, "reach", {"6", "18", "26"}, "6, 18 or 26");
+    picture.game.seed =
+        static_cast<uint32_t>(WholeNumber(parser, "seed", 0, std::numeric_limits<uint32_t>::max(),
+                                          "a whole number from 0 to 4294967295"));
     picture.game.struck = parser.isSet("struck");
-    picture.window = QSize(parser.value("width").toInt(), parser.value("height").toInt());
-    picture.ratio = parser.value("ratio").toDouble();
-    picture.boardTop = parser.value("board-top").toInt();
+    const char* pixels = "a whole number of pixels from 1 to 16384";
+    picture.window = QSize(static_cast<int>(WholeNumber(parser, "width", 1, 16384, pixels)),
+                           static_cast<int>(WholeNumber(parser, "height", 1, 16384, pixels)));
+    bool ok = false;
+    picture.ratio = parser.value("ratio").toDouble(&ok);
+    if (!ok || !(picture.ratio > 0) || picture.ratio > 8) {
+        Reject("ratio", parser.value("ratio"), "a number above 0, at most 8");
+    }
+    picture.boardTop =
+        static_cast<int>(WholeNumber(parser, "board-top", 0, 100000, "a whole number of twips"));
     if (parser.isSet("state")) {
-        picture.given = ReadGame(parser.value("state"), parser.value("mark-colour").toInt());
+        const int markColour = static_cast<int>(
+            WholeNumber(parser, "mark-colour", 1, 21, "a palette entry from 1 to 21"));
+        picture.given = ReadGame(parser.value("state"), markColour);
         if (!picture.given) {
             std::fprintf(stderr, "render_board: %s is no game picture\n",
                          qPrintable(parser.value("state")));
             return 1;
         }
-        const QStringList struck = parser.value("struck-at").split(',');
-        if (struck.size() == 3) {
-            picture.given->gameOver = true;
-            picture.given->struckColumn = static_cast<int16_t>(struck[0].toInt());
-            picture.given->struckRow = static_cast<int16_t>(struck[1].toInt());
-            picture.given->struckLevel = static_cast<int16_t>(struck[2].toInt());
+        if (parser.isSet("struck-at")) {
+            const QStringList struck = parser.value("struck-at").split(',');
+            zendrix::GameState& game = *picture.given;
+            bool whole[3] = {false, false, false};
+            const int c = struck.size() == 3 ? struck[0].toInt(&whole[0]) : 0;
+            const int r = struck.size() == 3 ? struck[1].toInt(&whole[1]) : 0;
+            const int l = struck.size() == 3 ? struck[2].toInt(&whole[2]) : 0;
+            if (!whole[0] || !whole[1] || !whole[2] || !game.InField(c, r, l)) {
+                Reject("struck-at", parser.value("struck-at"),
+                       "column,row,level of a square of the picture");
+            }
+            game.gameOver = true;
+            game.struckColumn = static_cast<int16_t>(c);
+            game.struckRow = static_cast<int16_t>(r);
+            game.struckLevel = static_cast<int16_t>(l);
         }
-    }
-    if (picture.game.sizeIndex < 0 || picture.game.densityIndex < 0 ||
-        picture.game.reachLevel == 0 || picture.window.width() <= 0 ||
-        picture.window.height() <= 0 || !(picture.ratio > 0) ||
-        parser.positionalArguments().size() != 1) {
-        parser.showHelp(2);
     }
     return Render(picture, parser.positionalArguments().front()) ? 0 : 1;
 }

@@ -196,5 +196,33 @@ TEST(Recount, NewReachChangesNumbersAndUncoversNothing) {
     EXPECT_EQ(f.observer.grids, 3) << "the first uncover, the mark, the re-count";
 }
 
+// The text picture (used by these tests and the render tool) reads back as it was written, and
+// no two kinds of square share a character: a marked mine is no count of 22.
+TEST(Picture, ReadsBackAsWrittenWithEveryKindOfSquareApart) {
+    GameState state;
+    StartFixedGame(state, kTwoMines);
+    state.markMap(1, 1, 3) = 4;       // the marked mine
+    state.markMap(2, 1, 3) = 4;       // a marked square
+    state.squareState(3, 1, 3) = 22;  // counts of reach 26 can reach 26
+    state.squareState(4, 1, 3) = 26;
+    state.squareState(5, 1, 3) = 9;
+    const std::string text = DumpMinefield(state);
+    EXPECT_EQ(text.substr(text.size() - 9), "XmMQ9###\n");
+
+    GameState read;
+    ASSERT_TRUE(LoadPicture(read, text, 4));
+    EXPECT_EQ(DumpMinefield(read), text);
+    EXPECT_EQ(read.squareState(3, 1, 3), 22);
+    EXPECT_EQ(read.markMap(3, 1, 3), 0);
+    EXPECT_EQ(read.markMap(1, 1, 3), 4);
+    EXPECT_TRUE(read.IsMine(1, 1, 3));
+    EXPECT_EQ(read.mineCount, 2);
+    EXPECT_EQ(read.uncoveredCount, 3);
+
+    std::string unknown = text;
+    unknown[0] = '?';
+    EXPECT_FALSE(LoadPicture(read, unknown, 4));
+}
+
 }  // namespace
 }  // namespace zendrix
