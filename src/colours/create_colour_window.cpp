@@ -137,19 +137,20 @@ CreateColourWindow::~CreateColourWindow() {
 }
 
 void CreateColourWindow::ShowColour() {
+    const bool refreshing = refreshing_;
+    refreshing_ = true;
     for (int i = 0; i < 3; ++i) {
+        scrollBars_[i]->setValue(colours_.ScrollPosition(kComponents[i]));
         valueLabels_[i]->setText(QString::fromStdString(colours_.ValueLabel(kComponents[i])));
     }
     const QColor colour = ToQColor(colours_.WorkingColour());
     SetPaletteColour(label3_, QPalette::Window, colour);
     SetPaletteColour(shpColor_, QPalette::WindowText, colour);
+    refreshing_ = refreshing;
 }
 
 void CreateColourWindow::refresh() {
     refreshing_ = true;
-    for (int i = 0; i < 3; ++i) {
-        scrollBars_[i]->setValue(colours_.ScrollPosition(kComponents[i]));
-    }
     for (int i = 0; i < static_cast<int>(options_.size()); ++i) {
         // A player's "&" is a character of the name, not a shortcut marker.
         QString caption = QString::fromStdString(colours_.OptionCaption(i));

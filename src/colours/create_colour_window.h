@@ -35,7 +35,7 @@ class CreateColourWindow : public QWidget {
     bool event(QEvent* event) override;
 
   private:
-    // Re-reads the working colour: value labels, swatch and sample bar.
+    // Re-reads the working colour: scroll bars, value labels, swatch and sample bar.
     void ShowColour();
 
     ChangeableColours& colours_;

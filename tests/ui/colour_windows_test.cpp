@@ -304,29 +304,6 @@ class ColourWindowsTest : public QObject {
         c.selectorWindow.showAndFocus();
         QVERIFY(!c.selectorWindow.isMinimized());
     }
-
-    // Writes the two windows' pictures when ZENDRIX_SCREENSHOT_DIR names a directory.
-    void screenshots() {
-        const QString directory = qEnvironmentVariable("ZENDRIX_SCREENSHOT_DIR");
-        if (directory.isEmpty()) QSKIP("ZENDRIX_SCREENSHOT_DIR not set");
-        Colours c;
-        c.model.changeableName[0] = "Sea Green";
-        c.model.paletteGreen[16] = 180;
-        c.model.paletteBlue[16] = 140;
-        c.selector.expandlist();
-        c.changeable.SetCaptionsFromNames();
-        Show(c.selectorWindow);
-        ClickRow(c.Selector<QListWidget>("lstbxItems"), kItemGrid1);
-        ClickRow(c.Selector<QListWidget>("lstbxColors"), 7);
-        QVERIFY(c.selectorWindow.grab().save(directory + "/window-select-colors.png"));
-
-        Show(c.modifyWindow);
-        QTest::mouseClick(c.Modify<QRadioButton>("Option1_0"), Qt::LeftButton);
-        c.Modify<QScrollBar>("VScroll4")->setValue(256 - 60);
-        c.Modify<QScrollBar>("VScroll2")->setValue(256 - 180);
-        c.Modify<QScrollBar>("VScroll3")->setValue(256 - 140);
-        QVERIFY(c.modifyWindow.grab().save(directory + "/window-modify-colors.png"));
-    }
 };
 
 QTEST_MAIN(ColourWindowsTest)

@@ -1,14 +1,18 @@
-// Takes the README's screenshots of the real main window, offscreen: the title board after
-// start-up, the help window, and a Large demo minefield in mid-game. Usage: game_screenshots
-// OUTPUT_DIR
+// Takes the pictures under docs/ of the real windows, offscreen: the title board after start-up,
+// the help window, the two colour windows, the best-scores window and a Large demo minefield in
+// mid-game. Usage: game_screenshots OUTPUT_DIR
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
+#include "colours/colour_selector_window.h"
+#include "colours/create_colour_window.h"
 #include "help/help_window.h"
 #include "mainwindow/mine_board_window.h"
+#include "platform/qt/window_helpers.h"
+#include "scores/best_scores_window.h"
 
 using namespace zendrix;
 
@@ -47,8 +51,41 @@ int main(int argc, char** argv) {
     ok = Save(*help, out + "/window-help.png") && ok;
     help->hide();
 
-    // A Large demo minefield, played by the rules a careful player would follow for a while.
+    // The colour windows with a colour of the player's own, "Grid 1" chosen and Green picked.
     MineBoard& board = window.board();
+    board.colours().changeableName[0] = "Sea Green";
+    board.colours().paletteGreen[16] = 180;
+    board.colours().paletteBlue[16] = 140;
+    board.selector().expandlist();
+    board.changeableColours().SetCaptionsFromNames();
+    ColourSelectorWindow* selector = window.colourSelectorWindow();
+    selector->showAndFocus();
+    board.selector().lstbxitems_Click(kItemGrid1);
+    board.selector().lstbxcolors_Click(7);
+    ok = Save(*selector, out + "/window-select-colors.png") && ok;
+    selector->hide();
+    CreateColourWindow* modify = window.createColourWindow();
+    modify->showAndFocus();
+    ChangeableColours& changeable = board.changeableColours();
+    changeable.OptionClick(0);
+    changeable.OnScroll(Component::kRedComponent, 256 - 60);
+    changeable.OnScroll(Component::kGreenComponent, 256 - 180);
+    changeable.OnScroll(Component::kBlueComponent, 256 - 140);
+    ok = Save(*modify, out + "/window-modify-colors.png") && ok;
+    modify->hide();
+
+    // Best scores of Small at 4 % with every kind of note.
+    board.bestScores().At(1, 2, 1) = BestScoreEntry{"Marguerite", 100, 754};
+    board.bestScores().At(1, 2, 2) = BestScoreEntry{"<b>x</b>", 99.99f, 1342, true};
+    board.bestScores().At(1, 2, 3) = BestScoreEntry{"Sam", 45.5f, 3725, false, true, true};
+    board.bestScores().At(1, 2, 4) = BestScoreEntry{"Lou", 7.25f, 61, false, false, true};
+    BestScoresWindow* best = window.bestScoresWindow();
+    ShowAndFocus(best);
+    best->ShowBestTimes(1, 2);
+    ok = Save(*best, out + "/window-best-scores.png") && ok;
+    best->hide();
+
+    // A Large demo minefield, played by the rules a careful player would follow for a while.
     board.SizeCommand(2);
     board.DemoMinefieldsCommand();
     GameState& game = board.game();
