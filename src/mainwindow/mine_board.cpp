@@ -12,6 +12,9 @@ constexpr int kBestScoreDelay = 1000;
 }  // namespace
 
 MineBoard::MineBoard(MineBoardView& view, DataFile dataFile)
+    : MineBoard(view, std::make_unique<DataFileOnDisk>(std::move(dataFile))) {}
+
+MineBoard::MineBoard(MineBoardView& view, std::unique_ptr<DataFileAccess> dataFile)
     : view_(view), dataFile_(std::move(dataFile)) {
     game_.columnCount = 0;  // no field exists until the first game
 }
@@ -263,7 +266,7 @@ DataFileReport MineBoard::WriteDataFile() {
     // During a demonstration the marker colour in force is the demonstration's, not the player's.
     ColourModel stored = colours_;
     stored.itemColor[kItemMarkers] = static_cast<int16_t>(PlayersMarkerColour());
-    const DataFileReport report = dataFile_.WriteBestScores(bestScores_, stored);
+    const DataFileReport report = dataFile_->WriteBestScores(bestScores_, stored);
     if (report.outcome != DataFileOutcome::kWritten) return report;
     unsaved_ = false;
     failureTold_ = false;
@@ -327,7 +330,7 @@ void MineBoard::ReadDataFile() {
     // Changes that could not be saved keep the file from being read: it would replace them.
     std::string trouble = SaveIfChanged(/*tellPlayer=*/false);
     if (!unsaved_) {
-        const DataFileReport report = dataFile_.ReadBestScores(bestScores_, colours_);
+        const DataFileReport report = dataFile_->ReadBestScores(bestScores_, colours_);
         bestScoresChanged_ = false;
         const bool read = report.outcome == DataFileOutcome::kRead ||
                           report.outcome == DataFileOutcome::kCreated ||

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -20,6 +21,7 @@
 #include "platform/random_source.h"
 #include "scores/best_scores.h"
 #include "scores/data_file.h"
+#include "scores/data_file_access.h"
 
 namespace zendrix {
 
@@ -87,7 +89,8 @@ class MineBoardView {
 
 class MineBoard : private MoveObserver, private ColourHost, private DemonstrationHost {
   public:
-    MineBoard(MineBoardView& view, DataFile dataFile = DataFile{});
+    explicit MineBoard(MineBoardView& view, DataFile dataFile = DataFile{});
+    MineBoard(MineBoardView& view, std::unique_ptr<DataFileAccess> dataFile);
 
     // Start-up, after the window is shown.
     void Load();
@@ -141,7 +144,7 @@ class MineBoard : private MoveObserver, private ColourHost, private Demonstratio
     ColourSelector& selector() { return selector_; }
     ChangeableColours& changeableColours() { return changeable_; }
     bool& bestScoresChanged() { return bestScoresChanged_; }
-    DataFile& dataFile() { return dataFile_; }
+    DataFileAccess& dataFile() { return *dataFile_; }
     bool IsVisible(Control control) const { return visible_[static_cast<size_t>(control)]; }
     const std::string& Text(Control control) const { return text_[static_cast<size_t>(control)]; }
     bool TimerEnabled(Timer timer) const { return timerEnabled_[static_cast<size_t>(timer)]; }
@@ -217,7 +220,7 @@ class MineBoard : private MoveObserver, private ColourHost, private Demonstratio
     DataFileReport WriteDataFile();
 
     MineBoardView& view_;
-    DataFile dataFile_;
+    std::unique_ptr<DataFileAccess> dataFile_;
     GameState game_;
     BoardGeometry geometry_;
     ColourModel colours_;

@@ -132,6 +132,9 @@ QPixmap DemonstrationPointer() {
 }
 
 MineBoardWindow::MineBoardWindow(DataFile dataFile, QWidget* parent)
+    : MineBoardWindow(std::make_unique<DataFileOnDisk>(std::move(dataFile)), parent) {}
+
+MineBoardWindow::MineBoardWindow(std::unique_ptr<DataFileAccess> dataFile, QWidget* parent)
     : QMainWindow(parent), board_(*this, std::move(dataFile)) {
     setObjectName("frmMineBoard");
     setWindowTitle(kWindowCaption);

@@ -36,6 +36,7 @@ class MineBoardWindow : public QMainWindow, public MineBoardView, private BestSc
 
   public:
     explicit MineBoardWindow(DataFile dataFile = DataFile{}, QWidget* parent = nullptr);
+    explicit MineBoardWindow(std::unique_ptr<DataFileAccess> dataFile, QWidget* parent = nullptr);
     ~MineBoardWindow() override;
 
     // Shows the window and runs the start-up with its demonstration.

@@ -216,10 +216,10 @@ void MainWindowTest::gameCommandsAbandonTheGameWithoutADialogue() {
     QTest::keyClick(&Window(), Qt::Key_F2);
     PlayToEnd(true);
     QVERIFY(Window().timer(Timer::clkBestScoreDelay)->isActive());
-    Window().action("mSize1")->trigger();  // a new game during the delay
+    // A new game during the delay stops it (the game control's tests show that no dialogue
+    // follows).
+    Window().action("mSize1")->trigger();
     QVERIFY(!Window().timer(Timer::clkBestScoreDelay)->isActive());
-    QTest::qWait(1300);
-    QVERIFY(QApplication::activeModalWidget() == nullptr);
     QCOMPARE(Window().board().game().columnCount, int16_t{12});
     QVERIFY(!Window().board().game().gameOver);
 

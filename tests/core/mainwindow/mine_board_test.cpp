@@ -9,6 +9,7 @@
 #include "mainwindow/mine_board.h"
 #include "support/game_support.h"
 #include "support/null_canvas.h"
+#include "support/switchable_data_file.h"
 
 namespace zendrix {
 namespace {
@@ -63,7 +64,10 @@ struct StartedBoard {
     }
     testing::TemporaryDirectory directory;
     FakeView view;
-    MineBoard board{view};
+    std::unique_ptr<testing::SwitchableDataFile> owned =
+        std::make_unique<testing::SwitchableDataFile>();
+    testing::SwitchableDataFile& dataFile = *owned;
+    MineBoard board{view, std::move(owned)};
 };
 
 int LineCount(const std::string& path) {
@@ -401,11 +405,6 @@ TEST(Demonstration, ReplaySavesChangesBeforeItReadsTheFile) {
     EXPECT_EQ(b.bestScores().At(1, 2, 1).name, "kept");
 }
 
-// Makes the data file read-only, so that saving it is refused while it can still be read.
-void BlockSaving() {
-    std::filesystem::permissions("3DZendrix.dat", std::filesystem::perms(0444));
-}
-
 // The marker colour stored in a data file (line 76 holds the markers' item colour).
 std::string StoredMarkerColour() {
     std::ifstream in("3DZendrix.dat", std::ios::binary);
@@ -418,12 +417,11 @@ std::string StoredMarkerColour() {
 TEST(Demonstration, ReplayWhenTheSaveFailsKeepsWhatCouldNotBeSaved) {
     StartedBoard s;
     MineBoard& b = s.board;
-    BlockSaving();
+    s.dataFile.writable = false;
     b.bestScores().newbestscore("unsaved", 1, 2, GameResult{50, 10, false, false, false});
     b.MarkerColourCommand(3);  // Green: saved at once, which fails and is told
     ASSERT_EQ(s.view.messages.size(), 1u);
     EXPECT_EQ(s.view.messages[0].title, "3D-Zendrix data file");
-    EXPECT_NE(s.view.messages[0].text.find("read-only"), std::string::npos);
     b.ReplayButton();
     EXPECT_EQ(s.view.messages.size(), 1u) << "a failing save is told once";
     EXPECT_EQ(b.bestScores().At(1, 2, 1).name, "unsaved");
@@ -432,8 +430,8 @@ TEST(Demonstration, ReplayWhenTheSaveFailsKeepsWhatCouldNotBeSaved) {
     EXPECT_EQ(b.colours().MarkerColour(), 7);
     EXPECT_EQ(b.colours().markerChecked,
               (std::array<bool, 6>{false, false, false, true, false, false}));
-    // Once the player makes the file writable again, the next save brings everything to it.
-    std::filesystem::permissions("3DZendrix.dat", std::filesystem::perms(0644));
+    // Once the file can be written again, the next save brings everything to it.
+    s.dataFile.writable = true;
     b.MarkerColourCommand(4);
     EXPECT_FALSE(b.unsaved());
     EXPECT_EQ(StoredMarkerColour(), "8");
