@@ -20,8 +20,8 @@
 #include <memory>
 #include <string>
 
-#include "mainwindow/mine_board_window.h"
 #include "app/run_game.h"
+#include "mainwindow/mine_board_window.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include <csignal>
 #include <cstdio>
 
+#include "app/run_game.h"
 #include "mainwindow/mine_board_window.h"
 #include "platform/qt/qt_data_file_lock.h"
-#include "app/run_game.h"
 #include "scores/data_file.h"
 
 using namespace zendrix;

@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <string>
 
-#include "mainwindow/mine_board_window.h"
 #include "app/run_game.h"
+#include "mainwindow/mine_board_window.h"
 
 using namespace zendrix;
 
