@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QWidget>
@@ -17,6 +16,30 @@ namespace {
 
 constexpr double kPointStep = 0.25;
 constexpr int kStretchStep = 2;
+
+// The caption's pieces between runs of two or more blanks, without their blanks. (A regular
+// expression would do, but compiling one costs the start-up time of the main window's button.)
+QStringList AuthorsLines(const QString& caption) {
+    QStringList lines;
+    QString line;
+    int blanks = 0;
+    for (const QChar ch : caption) {
+        if (ch == QLatin1Char(' ')) {
+            ++blanks;
+            continue;
+        }
+        if (blanks >= 2 && !line.isEmpty()) {
+            lines << line;
+            line.clear();
+        } else if (blanks == 1 && !line.isEmpty()) {
+            line += QLatin1Char(' ');
+        }
+        blanks = 0;
+        line += ch;
+    }
+    if (!line.isEmpty()) lines << line;
+    return lines;
+}
 
 }  // namespace
 
@@ -45,14 +68,12 @@ QFont FitFont(QFont font, const Overflow& overflow, double smallest, int narrowe
         return overflow(candidate) <= 1;
     };
     // Text widths grow about in proportion to the width and the size of the face, so one guess
-    // lands next to the answer; steps up and down then find the largest setting that fits.
+    // lands on or next to the answer and a step or two down finds a setting that fits. Every
+    // size tried loads a font, which costs start-up time, so the steps only go down.
     if (narrowest < 100) {
         auto setStretch = [](QFont& f, int stretch) { f.setStretch(stretch); };
         int stretch = static_cast<int>(std::floor(100 / over / kStretchStep)) * kStretchStep;
         stretch = std::clamp(stretch, narrowest, 100);
-        while (stretch + kStretchStep <= 100 && fitsWith(setStretch, stretch + kStretchStep)) {
-            stretch += kStretchStep;
-        }
         while (stretch > narrowest && !fitsWith(setStretch, stretch)) stretch -= kStretchStep;
         font.setStretch(stretch);
         over = overflow(font);
@@ -63,9 +84,6 @@ QFont FitFont(QFont font, const Overflow& overflow, double smallest, int narrowe
     auto setSize = [](QFont& f, double points) { f.setPointSizeF(points); };
     double size = std::floor(largest / over / kPointStep) * kPointStep;
     size = std::clamp(size, smallest, largest);
-    while (size + kPointStep <= largest && fitsWith(setSize, size + kPointStep)) {
-        size += kPointStep;
-    }
     while (size > smallest && !fitsWith(setSize, size))
         size = std::max(smallest, size - kPointStep);
     font.setPointSizeF(size);
@@ -87,8 +105,7 @@ void WrapButton::Fit() const {
                         QString::number(area.height());
     if (key == fittedFor_) return;
     fittedFor_ = key;
-    static const QRegularExpression kAuthorsBreak(QStringLiteral(" {2,}"));
-    lines_ = text().trimmed().split(kAuthorsBreak, Qt::SkipEmptyParts);
+    lines_ = AuthorsLines(text());
     font_ = font();
     wordWrap_ = lines_.size() < 2;
     if (wordWrap_) {

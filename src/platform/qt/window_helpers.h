@@ -34,7 +34,7 @@ QFont DialogFont(double points, bool bold = false);
 using Overflow = std::function<double(const QFont&)>;
 
 // The captions and texts were laid out for a narrow face; a wider one would be cut off. Returns
-// the largest font, no larger than the one given, whose text fits: narrowed first (down to
+// the font given when its text fits, else one just small enough: narrowed first (down to
 // `narrowest` percent of the face's width, in steps of 2), then made smaller (down to `smallest`
 // points, in quarter points). When nothing fits, the narrowest and smallest font.
 QFont FitFont(QFont font, const Overflow& overflow, double smallest, int narrowest = 100);
