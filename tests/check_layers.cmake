@@ -9,6 +9,8 @@ set(rank_help 1)
 set(rank_scores 2)
 set(rank_game 3)
 set(rank_board 4)
+# The solver (on its way, src/solver/) reads the game and the platform only.
+set(rank_solver 4)
 set(rank_demonstration 5)
 set(rank_mainwindow 6)
 set(rank_app 7)
