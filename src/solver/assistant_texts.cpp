@@ -115,6 +115,8 @@ Hint ChooseHint(const Position& position, const Analysis& analysis, const std::v
             hint.reason = "lowest chance: " + ChanceText(a.chance) +
                           " of the layouts that fit the numbers put a mine there";
         }
+    } else if (analysis.Count(Verdict::kMine) > 0) {
+        hint.reason = "nothing to suggest: every covered square left is a marked certain mine";
     } else {
         hint.reason = "no covered square is left";
     }
