@@ -33,6 +33,9 @@ int Analysis::Count(Verdict verdict) const {
 }
 
 Analysis Analyse(const Position& position, const AnalysisOptions& options) {
+    const auto deadline = options.timeLimit.count() > 0
+                              ? std::chrono::steady_clock::now() + options.timeLimit
+                              : std::chrono::steady_clock::time_point::max();
     const int squares = position.SquareCount();
     Deducer deducer(position);
     if (!deducer.Propagate(options.pairDeductions)) return Inconsistent(position);
@@ -48,7 +51,7 @@ Analysis Analyse(const Position& position, const AnalysisOptions& options) {
     // too large to count leaves the others exact.
     size_t budget = options.cellBudget;
     for (size_t c : CheapestFirst(frontier)) {
-        counted[c] = sweeps[c].Forward(frontier.components[c], budget);
+        counted[c] = sweeps[c].Forward(frontier.components[c], budget, deadline);
         budget -= std::min(budget, counted[c] ? sweeps[c].Cells() : budget);
         if (counted[c]) {
             counts[c] = sweeps[c].Counts();

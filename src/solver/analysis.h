@@ -3,6 +3,7 @@
 // numbers shown and the mine count, all layouts equally likely.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <vector>
 
@@ -25,9 +26,12 @@ struct SquareAnalysis {
 };
 
 struct AnalysisOptions {
-    // The most partial-layout counts one component may hold before its chances are estimated
-    // instead (about 64 bytes each).
-    size_t cellBudget = size_t{1} << 19;
+    // The most partial-layout counts the exact count may hold (a few dozen bytes each) before
+    // the chances are estimated instead.
+    size_t cellBudget = size_t{1} << 18;
+    // The time the exact count may take before the chances are estimated instead; zero for no
+    // limit (then the result depends on the position alone, not on the machine).
+    std::chrono::milliseconds timeLimit{12};
     // Deduce from overlapping pairs of numbers before counting (same results, usually faster).
     bool pairDeductions = true;
 };

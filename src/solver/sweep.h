@@ -10,6 +10,7 @@
 #pragma once
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <stdexcept>
@@ -154,8 +155,17 @@ class Sweep {
     using Value = typename Mode::Value;
     static constexpr bool kCount = std::is_same_v<Limb, uint64_t>;
 
-    // Counts the component's layouts. False when the work would exceed cellBudget counts.
-    bool Forward(const Component& component, size_t cellBudget) {
+    Sweep() = default;
+    Sweep(const Sweep&) = delete;
+    Sweep& operator=(const Sweep&) = delete;
+    ~Sweep() { RecycleLayers(); }
+
+    // Counts the component's layouts. False when the work would exceed cellBudget counts or run
+    // past the deadline.
+    bool Forward(const Component& component, size_t cellBudget,
+                 std::chrono::steady_clock::time_point deadline =
+                     std::chrono::steady_clock::time_point::max()) {
+        const bool timed = deadline != std::chrono::steady_clock::time_point::max();
         component_ = &component;
         const int steps = static_cast<int>(component.order.size());
         const int constraints = static_cast<int>(component.constraintValue.size());
@@ -168,11 +178,12 @@ class Sweep {
                 left[c] += component.groupSize[group];
             }
         }
-        layers_.assign(1, Layer{});
+        RecycleLayers();
+        layers_.push_back(TakeLayer());
         Layer& start = layers_[0];
         start.squares = 0;
-        start.AddEntry(nullptr, 0);
-        start.lo[0] = start.hi[0] = 0;
+        start.lo = {0};
+        start.hi = {0};
         start.offset = {0, 1};
         start.stride = 1;
         start.values.assign(1, Limb{1});
@@ -180,7 +191,7 @@ class Sweep {
 
         std::vector<int> active;  // constraint of each slot of the current layer
         std::vector<int> slotOf(constraints, -1), nextSlotOf(constraints, -1);
-        std::vector<uint8_t> key;
+        std::vector<uint8_t> key, pendingKeys;
         for (int step = 0; step < steps; ++step) {
             const int group = component.order[step];
             const int size = component.groupSize[group];
@@ -225,18 +236,56 @@ class Sweep {
             for (int s : lowered) loweredWeight += weight[s];
 
             Layer& cur = layers_[step];
-            Layer following;
+            Layer following = TakeLayer();
             following.width = width;
             following.squares = cur.squares + size;
             const int entries = cur.Entries();
+            // The lookup structures of the layer being built come from the thread's scratch
+            // buffers, and go back there once the next layer is built.
+            following.table.swap(Scratch().table);
+            following.keys.swap(Scratch().keys);
             following.Reserve(entries * 2);
             cur.jlo.assign(entries, 0);
             cur.transStart.assign(entries + 1, 0);
             cur.targets.clear();
             cur.targets.reserve(static_cast<size_t>(entries) * std::min(size + 1, 4));
+            // The lookups of the next states miss the cache; they are queued in small batches
+            // whose table slots are fetched ahead.
+            constexpr int kBatch = 32;
+            pendingKeys.resize(static_cast<size_t>(kBatch) * std::max(width, 1));
+            struct Pending {
+                uint64_t hash;
+                int entry;
+                int j;
+            };
+            Pending pending[kBatch];
+            int queued = 0;
+            auto flush = [&] {
+                for (int p = 0; p < queued; ++p) {
+                    const uint32_t target = following.Find(
+                        pendingKeys.data() + static_cast<size_t>(p) * width, pending[p].hash);
+                    const int e = pending[p].entry, j = pending[p].j;
+                    following.lo[target] =
+                        static_cast<int16_t>(std::min<int>(following.lo[target], cur.lo[e] + j));
+                    following.hi[target] =
+                        static_cast<int16_t>(std::max<int>(following.hi[target], cur.hi[e] + j));
+                    cur.targets.push_back(target);
+                }
+                queued = 0;
+            };
             key.resize(width);
+            // One step can multiply the states many times over: the limits are watched within it.
+            auto overrun = [&] {
+                return cells + following.Entries() > cellBudget ||
+                       (timed && std::chrono::steady_clock::now() > deadline);
+            };
             for (int e = 0; e < entries; ++e) {
-                cur.transStart[e] = static_cast<uint32_t>(cur.targets.size());
+                if ((e & 63) == 63 && overrun()) {
+                    Recycle(std::move(following));
+                    RecycleLayers();
+                    return false;
+                }
+                cur.transStart[e] = static_cast<uint32_t>(cur.targets.size() + queued);
                 const uint8_t* k = cur.Key(e);
                 int jl = 0, jh = size;
                 for (const Touch& t : touches) {
@@ -255,16 +304,18 @@ class Sweep {
                 for (int s : lowered) key[s] = static_cast<uint8_t>(key[s] - jl);
                 hash -= static_cast<uint64_t>(jl) * loweredWeight;
                 for (int j = jl; j <= jh; ++j) {
-                    const uint32_t target = following.Find(key.data(), hash);
-                    following.lo[target] =
-                        static_cast<int16_t>(std::min<int>(following.lo[target], cur.lo[e] + j));
-                    following.hi[target] =
-                        static_cast<int16_t>(std::max<int>(following.hi[target], cur.hi[e] + j));
-                    cur.targets.push_back(target);
+                    if (queued == kBatch) flush();
+                    if (width > 0) {
+                        std::memcpy(pendingKeys.data() + static_cast<size_t>(queued) * width,
+                                    key.data(), width);
+                    }
+                    pending[queued++] = {hash, e, j};
+                    following.Prefetch(hash);
                     for (int s : lowered) --key[s];
                     hash -= loweredWeight;
                 }
             }
+            flush();
             cur.transStart[entries] = static_cast<uint32_t>(cur.targets.size());
 
             // Values: every partial layout carried over with j more mines, C(size, j) times.
@@ -275,8 +326,9 @@ class Sweep {
                     following.offset[e] + (following.hi[e] - following.lo[e] + 1);
             }
             cells += following.offset[nextEntries];
-            if (cells > cellBudget) {
-                layers_.clear();
+            if (cells > cellBudget || (timed && std::chrono::steady_clock::now() > deadline)) {
+                Recycle(std::move(following));
+                RecycleLayers();
                 return false;
             }
             following.stride = kCount ? following.squares / 64 + 1 : 1;
@@ -284,6 +336,11 @@ class Sweep {
                 static_cast<size_t>(following.offset[nextEntries]) * following.stride, Limb{0});
             const int fromStride = cur.stride, toStride = following.stride;
             for (int e = 0; e < entries; ++e) {
+                if ((e & 63) == 63 && timed && std::chrono::steady_clock::now() > deadline) {
+                    Recycle(std::move(following));
+                    RecycleLayers();
+                    return false;
+                }
                 const int span = cur.hi[e] - cur.lo[e] + 1;
                 const Limb* from = cur.Value(cur.offset[e]);
                 int j = cur.jlo[e];
@@ -299,9 +356,10 @@ class Sweep {
                 }
             }
             // Only the values and transitions of a finished layer are needed later.
-            std::vector<uint32_t>().swap(cur.table);
-            std::vector<uint8_t>().swap(cur.keys);
-            std::vector<uint64_t>().swap(cur.hashes);
+            cur.table.clear();
+            cur.keys.clear();
+            Scratch().table.swap(cur.table);
+            Scratch().keys.swap(cur.keys);
             for (int c : active) slotOf[c] = -1;
             active = next;
             for (int s = 0; s < width; ++s) slotOf[active[s]] = s;
@@ -438,63 +496,115 @@ class Sweep {
         int squares = 0;  // squares of the groups swept before this layer
         int stride = 1;   // limbs per value
         std::vector<uint8_t> keys;
-        std::vector<uint64_t> hashes;
         std::vector<int16_t> lo, hi;   // the mine counts so far that a state holds
         std::vector<uint32_t> offset;  // entries + 1, in values
         std::vector<Limb> values;
-        std::vector<uint32_t> table;  // open addressing: entry + 1, 0 for empty
+        // Open addressing; a slot holds the state's hash and its entry + 1 (0: empty), so that
+        // most probes touch nothing else.
+        struct Slot {
+            uint64_t hash;
+            uint64_t entry;
+        };
+        std::vector<Slot> table;
         // Transitions to the next layer: entry e goes with jlo[e] + t mines to targets[...].
         std::vector<uint8_t> jlo;
         std::vector<uint32_t> transStart;
         std::vector<uint32_t> targets;
 
         int Entries() const { return static_cast<int>(lo.size()); }
+        void Clear() {
+            width = squares = 0;
+            stride = 1;
+            keys.clear();
+            lo.clear();
+            hi.clear();
+            offset.clear();
+            values.clear();
+            table.clear();
+            jlo.clear();
+            transStart.clear();
+            targets.clear();
+        }
         const uint8_t* Key(int e) const { return keys.data() + static_cast<size_t>(e) * width; }
         Limb* Value(size_t cell) { return values.data() + cell * stride; }
         const Limb* Value(size_t cell) const { return values.data() + cell * stride; }
         void Reserve(int entries) {
             size_t capacity = 16;
             while (capacity < static_cast<size_t>(entries) * 2) capacity *= 2;
-            table.assign(capacity, 0);
+            table.assign(capacity, Slot{0, 0});
             keys.reserve(static_cast<size_t>(entries) * width);
-            hashes.reserve(entries);
             lo.reserve(entries);
             hi.reserve(entries);
         }
-        uint32_t AddEntry(const uint8_t* key, uint64_t hash) {
-            if (width > 0) keys.insert(keys.end(), key, key + width);
-            hashes.push_back(hash);
-            lo.push_back(INT16_MAX);
-            hi.push_back(INT16_MIN);
-            return static_cast<uint32_t>(lo.size() - 1);
+        void Prefetch(uint64_t hash) const {
+            __builtin_prefetch(&table[Mix(hash) & (table.size() - 1)]);
         }
         uint32_t Find(const uint8_t* key, uint64_t hash) {
             if ((lo.size() + 1) * 2 > table.size()) Grow();
             const size_t mask = table.size() - 1;
             for (size_t slot = Mix(hash) & mask;; slot = (slot + 1) & mask) {
-                const uint32_t at = table[slot];
-                if (at == 0) {
-                    const uint32_t e = AddEntry(key, hash);
-                    table[slot] = e + 1;
+                const Slot& at = table[slot];
+                if (at.entry == 0) {
+                    if (width > 0) keys.insert(keys.end(), key, key + width);
+                    lo.push_back(INT16_MAX);
+                    hi.push_back(INT16_MIN);
+                    const uint32_t e = static_cast<uint32_t>(lo.size() - 1);
+                    table[slot] = {hash, e + uint64_t{1}};
                     return e;
                 }
-                if (hashes[at - 1] == hash &&
-                    (width == 0 || std::memcmp(Key(static_cast<int>(at - 1)), key, width) == 0)) {
-                    return at - 1;
+                if (at.hash == hash) {
+                    const int e = static_cast<int>(at.entry - 1);
+                    if (width == 0 || std::memcmp(Key(e), key, width) == 0) {
+                        return static_cast<uint32_t>(e);
+                    }
                 }
             }
         }
         void Grow() {
-            std::vector<uint32_t> bigger(table.size() * 2, 0);
+            std::vector<Slot>& bigger = Scratch().grown;
+            bigger.assign(table.size() * 2, Slot{0, 0});
             const size_t mask = bigger.size() - 1;
-            for (uint32_t e = 0; e < lo.size(); ++e) {
-                size_t slot = Mix(hashes[e]) & mask;
-                while (bigger[slot] != 0) slot = (slot + 1) & mask;
-                bigger[slot] = e + 1;
+            for (const Slot& at : table) {
+                if (at.entry == 0) continue;
+                size_t slot = Mix(at.hash) & mask;
+                while (bigger[slot].entry != 0) slot = (slot + 1) & mask;
+                bigger[slot] = at;
             }
             table.swap(bigger);
         }
     };
+
+    // Layers are large and many; their storage is kept for the next sweep on this thread rather
+    // than handed back to the system and faulted in again page by page (which cost more than the
+    // counting itself on the development machine).
+    struct ScratchBuffers {
+        std::vector<typename Layer::Slot> table, grown;
+        std::vector<uint8_t> keys;
+    };
+    static ScratchBuffers& Scratch() {
+        thread_local ScratchBuffers scratch;
+        return scratch;
+    }
+    static std::vector<Layer>& Spare() {
+        thread_local std::vector<Layer> spare;
+        return spare;
+    }
+    static Layer TakeLayer() {
+        auto& spare = Spare();
+        if (spare.empty()) return Layer{};
+        Layer layer = std::move(spare.back());
+        spare.pop_back();
+        layer.Clear();
+        return layer;
+    }
+    static void Recycle(Layer&& layer) {
+        auto& spare = Spare();
+        if (spare.size() < 1024) spare.push_back(std::move(layer));
+    }
+    void RecycleLayers() {
+        for (Layer& layer : layers_) Recycle(std::move(layer));
+        layers_.clear();
+    }
 
     const Component* component_ = nullptr;
     std::vector<Layer> layers_;

@@ -87,7 +87,7 @@ TEST(Analysis, MatchesBruteForceExactlyOnSmallPositions) {
         }
 
         for (const bool pairs : {true, false}) {
-            const Analysis analysis = Analyse(position, {.pairDeductions = pairs});
+            const Analysis analysis = Analyse(position, {.timeLimit = {}, .pairDeductions = pairs});
             ASSERT_TRUE(analysis.consistent && analysis.exact) << "trial " << trial;
             ASSERT_EQ(analysis.layouts, BigUnsigned(layouts)) << "trial " << trial;
             for (int i : coveredSquares) {

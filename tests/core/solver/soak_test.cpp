@@ -47,7 +47,8 @@ bool ClearedByCertainSquares(GameState& state, const Square& first) {
     if (state.uncoveredCount == state.safeSquareCount) return true;
     while (!state.gameOver) {
         const Position position = PositionOf(state);
-        const Analysis analysis = Analyse(position, {.cellBudget = size_t{1} << 22});
+        const Analysis analysis =
+            Analyse(position, {.cellBudget = size_t{1} << 22, .timeLimit = {}});
         bool moved = false;
         for (int i = 0; i < position.SquareCount() && !state.gameOver; ++i) {
             if (analysis.squares[i].verdict != Verdict::kSafe) continue;
@@ -81,7 +82,8 @@ TEST(Analysis, CertainVerdictsHoldOverRandomGames) {
         for (int move = 0; move < 80 && !state.gameOver; ++move) {
             const Position position = PositionOf(state);
             // A small budget, so that estimates are checked as well.
-            const Analysis analysis = Analyse(position, {.cellBudget = size_t{1} << 12});
+            const Analysis analysis =
+                Analyse(position, {.cellBudget = size_t{1} << 12, .timeLimit = {}});
             ASSERT_TRUE(analysis.consistent) << DumpMinefield(state);
             estimated += !analysis.exact;
             std::vector<int> safe;
