@@ -34,7 +34,7 @@ int Analysis::Count(Verdict verdict) const {
 
 Analysis Analyse(const Position& position, const AnalysisOptions& options) {
     const auto deadline = options.timeLimit.count() > 0
-                              ? std::chrono::steady_clock::now() + options.timeLimit
+                              ? std::chrono::steady_clock::now() + options.timeLimit / 3
                               : std::chrono::steady_clock::time_point::max();
     const int squares = position.SquareCount();
     Deducer deducer(position);

@@ -29,9 +29,10 @@ struct AnalysisOptions {
     // The most partial-layout counts the exact count may hold (a few dozen bytes each) before
     // the chances are estimated instead.
     size_t cellBudget = size_t{1} << 18;
-    // The time the exact count may take before the chances are estimated instead; zero for no
-    // limit (then the result depends on the position alone, not on the machine).
-    std::chrono::milliseconds timeLimit{12};
+    // About the longest the analysis should take before the chances are estimated instead; zero
+    // for no limit (then the result depends on the position alone, not on the machine). The
+    // count's first pass gets a third of it: the pass back takes up to twice as long.
+    std::chrono::milliseconds timeLimit{18};
     // Deduce from overlapping pairs of numbers before counting (same results, usually faster).
     bool pairDeductions = true;
 };

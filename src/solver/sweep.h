@@ -406,7 +406,9 @@ class Sweep {
         };
         const int totalStride = kCount ? (squares + weightBits) / 64 + 1 : 1;
 
-        std::vector<Limb> after, here;
+        auto& buffers = Scratch();
+        std::vector<Limb>& after = buffers.after;
+        std::vector<Limb>& here = buffers.here;
         int afterStride = strideAt(steps);
         {
             const Layer& end = layers_.back();
@@ -512,6 +514,13 @@ class Sweep {
         std::vector<uint32_t> targets;
 
         int Entries() const { return static_cast<int>(lo.size()); }
+        size_t Bytes() const {
+            return keys.capacity() + (lo.capacity() + hi.capacity()) * sizeof(int16_t) +
+                   (offset.capacity() + transStart.capacity() + targets.capacity()) *
+                       sizeof(uint32_t) +
+                   values.capacity() * sizeof(Limb) + table.capacity() * sizeof(Slot) +
+                   jlo.capacity();
+        }
         void Clear() {
             width = squares = 0;
             stride = 1;
@@ -580,6 +589,7 @@ class Sweep {
     struct ScratchBuffers {
         std::vector<typename Layer::Slot> table, grown;
         std::vector<uint8_t> keys;
+        std::vector<Limb> after, here;  // the backward pass's two layers
     };
     static ScratchBuffers& Scratch() {
         thread_local ScratchBuffers scratch;
@@ -589,17 +599,25 @@ class Sweep {
         thread_local std::vector<Layer> spare;
         return spare;
     }
+    static size_t& SpareBytes() {
+        thread_local size_t bytes = 0;
+        return bytes;
+    }
     static Layer TakeLayer() {
         auto& spare = Spare();
         if (spare.empty()) return Layer{};
         Layer layer = std::move(spare.back());
         spare.pop_back();
+        SpareBytes() -= layer.Bytes();
         layer.Clear();
         return layer;
     }
+    // At most about 32 MB are kept; beyond that a layer's storage goes back to the system.
     static void Recycle(Layer&& layer) {
-        auto& spare = Spare();
-        if (spare.size() < 1024) spare.push_back(std::move(layer));
+        const size_t bytes = layer.Bytes();
+        if (SpareBytes() + bytes > (size_t{32} << 20)) return;
+        SpareBytes() += bytes;
+        Spare().push_back(std::move(layer));
     }
     void RecycleLayers() {
         for (Layer& layer : layers_) Recycle(std::move(layer));
