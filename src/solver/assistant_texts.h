@@ -22,6 +22,12 @@ inline constexpr const char* kMineReason =
 inline constexpr const char* kAssistedGameLine =
     "The Assistant helped in this game, so its score does not enter the best scores.";
 
+// What the Assistant says when no minefield without guesses was found in time and the game fell
+// back to an ordinary random one.
+inline constexpr const char* kNoGuessFallbackText =
+    "No minefield that needs no guess was found within a second: this one is an ordinary random "
+    "minefield.";
+
 // A chance of a mine as the player reads it: "12.5 %", never "0.0 %" or "100.0 %" for a square
 // that is not certain.
 std::string ChanceText(double chance);

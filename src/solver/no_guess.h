@@ -29,7 +29,8 @@ struct NoGuessResult {
 NoGuessResult PlaceMinesWithoutGuessing(GameState& state, const Square& first, uint64_t seed,
                                         std::chrono::steady_clock::time_point deadline);
 
-// The same, with the seed drawn from the game's generator (which the caller has seeded).
+// The same, with the seed drawn from the game's generator; the caller seeds it first (the game:
+// from the clock, as for an ordinary random minefield).
 NoGuessResult PlaceMinesWithoutGuessing(GameState& state, const Square& first, RandomSource& random,
                                         std::chrono::steady_clock::time_point deadline);
 
