@@ -154,6 +154,7 @@ class Sweep {
     using Limb = typename Mode::Limb;
     using Value = typename Mode::Value;
     static constexpr bool kCount = std::is_same_v<Limb, uint64_t>;
+    static constexpr size_t kAlwaysCountedCells = 1 << 14;
 
     Sweep() = default;
     Sweep(const Sweep&) = delete;
@@ -166,6 +167,10 @@ class Sweep {
                  std::chrono::steady_clock::time_point deadline =
                      std::chrono::steady_clock::time_point::max()) {
         const bool timed = deadline != std::chrono::steady_clock::time_point::max();
+        // Small counts always finish: a moment of the machine's attention elsewhere must not turn
+        // an easy position into an estimate.
+        size_t cells = 1;
+        auto late = [&] { return timed && cells > kAlwaysCountedCells; };
         component_ = &component;
         const int steps = static_cast<int>(component.order.size());
         const int constraints = static_cast<int>(component.constraintValue.size());
@@ -187,7 +192,6 @@ class Sweep {
         start.offset = {0, 1};
         start.stride = 1;
         start.values.assign(1, Limb{1});
-        size_t cells = 1;
 
         std::vector<int> active;  // constraint of each slot of the current layer
         std::vector<int> slotOf(constraints, -1), nextSlotOf(constraints, -1);
@@ -277,7 +281,7 @@ class Sweep {
             // One step can multiply the states many times over: the limits are watched within it.
             auto overrun = [&] {
                 return cells + following.Entries() > cellBudget ||
-                       (timed && std::chrono::steady_clock::now() > deadline);
+                       (late() && std::chrono::steady_clock::now() > deadline);
             };
             for (int e = 0; e < entries; ++e) {
                 if ((e & 63) == 63 && overrun()) {
@@ -326,7 +330,7 @@ class Sweep {
                     following.offset[e] + (following.hi[e] - following.lo[e] + 1);
             }
             cells += following.offset[nextEntries];
-            if (cells > cellBudget || (timed && std::chrono::steady_clock::now() > deadline)) {
+            if (cells > cellBudget || (late() && std::chrono::steady_clock::now() > deadline)) {
                 Recycle(std::move(following));
                 RecycleLayers();
                 return false;
@@ -336,7 +340,7 @@ class Sweep {
                 static_cast<size_t>(following.offset[nextEntries]) * following.stride, Limb{0});
             const int fromStride = cur.stride, toStride = following.stride;
             for (int e = 0; e < entries; ++e) {
-                if ((e & 63) == 63 && timed && std::chrono::steady_clock::now() > deadline) {
+                if ((e & 63) == 63 && late() && std::chrono::steady_clock::now() > deadline) {
                     Recycle(std::move(following));
                     RecycleLayers();
                     return false;
