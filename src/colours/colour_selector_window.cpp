@@ -73,6 +73,9 @@ ColourSelectorWindow::ColourSelectorWindow(ColourSelector& selector,
     lstbxItems_ = List(this, "lstbxItems", TwipRect(240, 1560, 1455, 3420));
     for (const char* name : kItemNames) lstbxItems_->addItem(QString::fromUtf8(name));
     lstbxColors_ = List(this, "lstbxColors", TwipRect(2040, 1560, 2535, 5340));
+    // Screen readers name the lists by the captions above them.
+    lstbxItems_->setAccessibleName(QStringLiteral("Items"));
+    lstbxColors_->setAccessibleName(QStringLiteral("Colors"));
     for (int i = 0; i < kColourListSize; ++i) lstbxColors_->addItem(QString());
 
     auto* cmdModify = new WrapButton(QStringLiteral("     Modify Changeable        Colors"), this);

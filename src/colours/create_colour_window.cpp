@@ -69,6 +69,7 @@ CreateColourWindow::CreateColourWindow(ChangeableColours& colours, QWidget* pare
     // Left to right under the headings: red, green, blue, whatever their names say.
     constexpr std::array<const char*, 3> kLabelNames{"Label4", "Label5", "Label6"};
     constexpr std::array<const char*, 3> kBarNames{"VScroll4", "VScroll2", "VScroll3"};
+    constexpr std::array<const char*, 3> kSpokenNames{"Red", "Green", "Blue"};
     for (int i = 0; i < 3; ++i) {
         const int left = 240 + 600 * i;
         valueLabels_[i] = Place(new QLabel(this), kLabelNames[i], TwipRect(left, 360, 495, 255));
@@ -78,6 +79,9 @@ CreateColourWindow::CreateColourWindow(ChangeableColours& colours, QWidget* pare
         bar->setSingleStep(kScrollSmallStep);
         bar->setPageStep(kScrollLargeStep);
         bar->setValue(colours_.ScrollPosition(kComponents[i]));
+        // Mixed from the keyboard too: Tab to a bar, then the arrow and page keys.
+        bar->setFocusPolicy(Qt::StrongFocus);
+        bar->setAccessibleName(QString::fromLatin1(kSpokenNames[i]));
         connect(bar, &QScrollBar::valueChanged, this, [this, i](int position) {
             if (!refreshing_) colours_.OnScroll(kComponents[i], position);
         });
@@ -98,6 +102,7 @@ CreateColourWindow::CreateColourWindow(ChangeableColours& colours, QWidget* pare
     ShrinkToFit(Place(new QLabel(QStringLiteral("Name for new color:"), this), "Label2",
                       TwipRect(2040, 1920, 1455, 255)));
     txtbxName_ = Place(new QLineEdit(this), "txtbxName", TwipRect(2040, 2160, 1815, 375));
+    txtbxName_->setAccessibleName(QStringLiteral("Name for new color"));
     // Every change of the text counts, not only typing: a name can also arrive through an input
     // method or an assistive technology, and must not be lost to the next refresh.
     connect(txtbxName_, &QLineEdit::textChanged, this, [this](const QString& text) {

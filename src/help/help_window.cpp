@@ -23,6 +23,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     txtbxDirections_->setObjectName("txtbxDirections");
     txtbxDirections_->setGeometry(TwipRect(0, 0, kHelpTextBoxSize.width, kHelpTextBoxSize.height));
     txtbxDirections_->setReadOnly(true);
+    txtbxDirections_->setAccessibleName(QStringLiteral("Manual"));
     // Read-only text still answers the arrow and page keys, so the manual can be read without
     // the mouse.
     txtbxDirections_->setTextInteractionFlags(Qt::TextSelectableByMouse |
