@@ -159,6 +159,7 @@ void MineBoard::StartNewGame() {
     // A dialogue still pending for the game being abandoned would report this game's state.
     SetTimer(Timer::clkBestScoreDelay, false);
     game_.ResetForNewGame();
+    cursor_.FitTo(game_);
     BoardPainter painter = Painter();
     if (!startupRun_) painter.ClearBoard();
     view_.ApplyStatusLayout(LayoutBoard(geometry_, game_.columnCount, game_.rowCount));
@@ -202,9 +203,58 @@ void MineBoard::ClockTick() {
 }
 
 void MineBoard::BoardPress(MouseButton button, std::optional<Square> hit) {
+    if (cursor_.visible()) {
+        cursor_.Hide();
+        view_.OverlayChanged();
+    }
+    PressSquare(button, hit);
+}
+
+void MineBoard::PressSquare(MouseButton button, std::optional<Square> hit) {
     if (game_.gameOver) return;
     Moves().BoardPress(button, hit);
     view_.BoardChanged();
+}
+
+void MineBoard::BoardKeyPress(BoardKey key) {
+    if (game_.columnCount <= 0) return;
+    if (!cursor_.visible()) {
+        cursor_.Show();
+        view_.OverlayChanged();
+        return;
+    }
+    if (key == BoardKey::Uncover || key == BoardKey::Mark) {
+        PressSquare(key == BoardKey::Uncover ? MouseButton::Left : MouseButton::Right,
+                    cursor_.square());
+        return;
+    }
+    if (cursor_.Move(key, game_)) view_.OverlayChanged();
+}
+
+void MineBoard::SetPreview(bool shiftHeld, std::optional<Square> pointer) {
+    if (shiftHeld == previewHeld_ && pointer == previewPointer_) return;
+    const bool showing = previewHeld_ || shiftHeld;
+    previewHeld_ = shiftHeld;
+    previewPointer_ = pointer;
+    if (showing) view_.OverlayChanged();
+}
+
+Overlay MineBoard::BoardOverlay() const {
+    Overlay overlay;
+    if (game_.columnCount <= 0) return overlay;
+    if (previewHeld_) {
+        const std::optional<Square> centre =
+            cursor_.visible() ? std::optional<Square>(cursor_.square()) : previewPointer_;
+        if (centre) AddReachPreview(overlay, geometry_, game_, *centre);
+    }
+    if (cursor_.visible()) AddSquareOutline(overlay, geometry_, game_.rowCount, cursor_.square());
+    return overlay;
+}
+
+std::string MineBoard::CursorDescription() const {
+    // Nothing while the cursor is hidden, so that showing it is announced too.
+    if (!cursor_.visible()) return "";
+    return DescribeSquare(game_, colours_, cursor_.square());
 }
 
 // While the demonstration runs silently at start-up nobody sees its moves drawn one by one; its

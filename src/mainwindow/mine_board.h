@@ -8,7 +8,9 @@
 #include <optional>
 #include <string>
 
+#include "board/cursor.h"
 #include "board/layout.h"
+#include "board/overlay.h"
 #include "board/painter.h"
 #include "colours/changeable_colours.h"
 #include "colours/colour_model.h"
@@ -55,6 +57,9 @@ class MineBoardView {
     virtual Canvas& BoardCanvas() = 0;
     // Something was drawn: show the kept picture again.
     virtual void BoardChanged() = 0;
+    // The keyboard cursor or the neighbourhood preview changed, not the picture: draw the
+    // overlay again and tell assistive technology what the cursor's square now shows.
+    virtual void OverlayChanged() {}
     virtual void ApplyStatusLayout(const StatusLayout& layout) = 0;
     // Top-left of the pointer picture, in twips.
     virtual void MoveCursorImage(PointF topLeft) = 0;
@@ -110,7 +115,18 @@ class MineBoard : private MoveObserver, private ColourHost, private Demonstratio
     void CancelDisplayButton();
 
     // Board and timers.
+    // A mouse press: it hides the keyboard cursor.
     void BoardPress(MouseButton button, std::optional<Square> hit);
+    // A key on the board. The first key only shows the cursor; Space and Enter then press its
+    // square as the left and right buttons do.
+    void BoardKeyPress(BoardKey key);
+    // The neighbourhood preview: whether Shift is held and the square under the pointer.
+    void SetPreview(bool shiftHeld, std::optional<Square> pointer);
+    // What is drawn over the board: the preview, then the cursor.
+    Overlay BoardOverlay() const;
+    // The square under the cursor, for screen readers; empty while the cursor is hidden.
+    std::string CursorDescription() const;
+    const BoardCursor& cursor() const { return cursor_; }
     void ClockTick();
     void BestScoreDelayTick();
     void DisplayScreenTick() { demonstration_.Tick(); }
@@ -197,6 +213,9 @@ class MineBoard : private MoveObserver, private ColourHost, private Demonstratio
     void StepDone() override { view_.BoardChanged(); }
     void DemonstrationEnded(int savedMarkerColour) override;
 
+    // The one way a press reaches the moves, from the mouse and from the keys alike.
+    void PressSquare(MouseButton button, std::optional<Square> hit);
+
     // The marker colour the player chose, even while a demonstration has its own in force.
     int PlayersMarkerColour() const;
     BoardPainter Painter();
@@ -246,6 +265,10 @@ class MineBoard : private MoveObserver, private ColourHost, private Demonstratio
     Demonstration demonstration_{*this};
     // From start-up until its demonstration has finished: nothing is drawn until the end.
     bool startupRun_ = false;
+
+    BoardCursor cursor_;
+    bool previewHeld_ = false;
+    std::optional<Square> previewPointer_;
 };
 
 }  // namespace zendrix

@@ -152,6 +152,13 @@ MineBoardWindow::MineBoardWindow(std::unique_ptr<DataFileAccess> dataFile, QWidg
             [this](MouseButton button, std::optional<Square> square) {
                 board_.BoardPress(button, square);
             });
+    connect(boardWidget_, &BoardWidget::keyPressed, this,
+            [this](BoardKey key) { board_.BoardKeyPress(key); });
+    connect(boardWidget_, &BoardWidget::previewChanged, this,
+            [this](bool shiftHeld, std::optional<Square> pointer) {
+                board_.SetPreview(shiftHeld, pointer);
+            });
+    boardWidget_->setOverlaySource([this] { return board_.BoardOverlay(); });
     resize(TwipsToPixels(kClientWidthTwips),
            TwipsToPixels(kClientHeightTwips) + menuBar()->sizeHint().height());
 }
@@ -202,7 +209,11 @@ void MineBoardWindow::BuildControls() {
     auto* newMinefield =
         MakeButton(parent, "cmdNewMinefield", kNewMinefieldCaption, {8095, 5370, 975, 495});
     SetPaletteColour(newMinefield, QPalette::Button, kLightBlue);
-    connect(newMinefield, &QPushButton::clicked, this, [this] { board_.NewMinefieldButton(); });
+    connect(newMinefield, &QPushButton::clicked, this, [this] {
+        board_.NewMinefieldButton();
+        // The game is played on the board: a stray Space must not start yet another game.
+        boardWidget_->setFocus(Qt::OtherFocusReason);
+    });
     set(Control::cmdNewMinefield, newMinefield);
 
     auto* display = MakeLabel(parent, "lblDisplay", {75, 960, 1680, 4575}, kLightBlue, Qt::black,
@@ -469,6 +480,17 @@ Canvas& MineBoardWindow::BoardCanvas() {
 
 void MineBoardWindow::BoardChanged() {
     boardWidget_->update();
+    OverlayChanged();
+}
+
+void MineBoardWindow::OverlayChanged() {
+    boardWidget_->refreshOverlay();
+    // A screen reader hears what the cursor's square shows whenever that changes: a new
+    // description sends Qt's DescriptionChanged event to assistive technology.
+    const QString description = QString::fromStdString(board_.CursorDescription());
+    if (boardWidget_->accessibleDescription() != description) {
+        boardWidget_->setAccessibleDescription(description);
+    }
 }
 
 void MineBoardWindow::ApplyStatusLayout(const StatusLayout& layout) {
@@ -550,7 +572,8 @@ void MineBoardWindow::RestoreMainWindowIfMinimised() {
 void MineBoardWindow::FocusMainWindow() {
     if (!isVisible()) return;
     activateWindow();
-    setFocus();
+    // Within the window the keys belong to the board, which is played from them.
+    boardWidget_->setFocus(Qt::OtherFocusReason);
 }
 
 void MineBoardWindow::FocusModifyWindowIfVisible() {

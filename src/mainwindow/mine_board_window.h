@@ -62,6 +62,7 @@ class MineBoardWindow : public QMainWindow, public MineBoardView, private BestSc
     void SetTimer(Timer timer, bool enabled, int intervalMs) override;
     Canvas& BoardCanvas() override;
     void BoardChanged() override;
+    void OverlayChanged() override;
     void ApplyStatusLayout(const StatusLayout& layout) override;
     void MoveCursorImage(PointF topLeft) override;
     void MenuChecksChanged() override;
