@@ -216,7 +216,8 @@ void AddSelectingMinefield(DocumentBuilder& doc) {
 void AddUncoveringAndMarking(DocumentBuilder& doc) {
     doc.Paragraph(
         kNumberedIndent,
-        "2) Uncovering and marking mines (using the Mouse):  You play with the mouse alone. "
+        "2) Uncovering and marking mines (using the Mouse):  You can play with the mouse alone, "
+        "or with the keyboard alone. "
         "Uncovering a square reveals either a mine, which ends the game, or the number of mines "
         "within its reach. Marking a square records that you suspect a mine there and protects "
         "the square when you uncover several squares at once. Uncover every square that holds no "
@@ -228,13 +229,21 @@ void AddUncoveringAndMarking(DocumentBuilder& doc) {
         "later you are told your score. Otherwise the square shows its number. A square with no "
         "mine within its reach stays blank, and the game then uncovers all the squares around it "
         "for you, on the levels above and below as well, and goes on from every further blank "
-        "square it finds.");
+        "square it finds. To play from the keyboard, click the board or press Tab until the board "
+        "has the focus; the first key you press shows the cursor, a black and white frame around "
+        "one square. The Left and Right arrow keys move it one column, Up and Down one row back or "
+        "forward, Page Up and Page Down one level up or down, and Home and End take it to the "
+        "first or last column of its row; it stops at the edges of the minefield. Space uncovers "
+        "the square under the cursor, just as the left mouse button does.");
     doc.Paragraph(
         kLetteredIndent,
         "b) Marking a square;  Click a covered square with the right mouse button to mark it as "
         "a suspected mine; the mark is drawn in the current marker colour. A second right click "
         "removes the mark (a mark of another colour is repainted in the current one instead). A "
-        "marked square can still be uncovered with the left mouse button, so aim carefully.");
+        "marked square can still be uncovered with the left mouse button, so aim carefully. From "
+        "the keyboard, Enter does for the square under the cursor whatever the right mouse button "
+        "would do: it marks or unmarks a covered square, and on an uncovered square it uncovers "
+        "the squares around it as described next. A click on the board hides the cursor again.");
     doc.Paragraph(
         kLetteredIndent,
         "c) Uncovering multiple squares:  Click an uncovered square that shows a number with the "
@@ -252,8 +261,10 @@ void AddStrategy(DocumentBuilder& doc) {
         "the reach you play. On random minefields the first square you uncover never holds a "
         "mine; on demo minefields it can. At low densities and with small reaches many squares "
         "have no mine within reach, and these uncover whole regions by themselves, which gives you "
-        "plenty of numbers "
-        "to start from.");
+        "plenty of numbers to start from. To see which squares a number counts, hold down Shift "
+        "and point at its square (or put the keyboard cursor on it): every square within its "
+        "reach is lightened and framed, on all three levels, and the square itself is outlined. "
+        "Let go of Shift and the board is just as it was.");
     doc.Paragraph(
         kLetteredIndent,
         "a) 'isolated 1':  When a square showing 1 has only one covered square left within its "
