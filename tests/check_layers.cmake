@@ -1,5 +1,6 @@
 # Fails when an include points up or sideways. The core's folders, bottom up (docs/design.md
-# explains them): platform, then colours and help, scores, game, board, demonstration, mainwindow.
+# explains them): platform, then colours and help, scores, game, board and solver, demonstration
+# and assistant, mainwindow.
 # A core file includes its own folder and lower ones, and never a Qt file (platform/qt/,
 # *_window.*, *_widget.*). The Qt files stand above the whole core: they include any core header,
 # and each other in the same folder order. app/ is on top of everything.
@@ -9,9 +10,11 @@ set(rank_help 1)
 set(rank_scores 2)
 set(rank_game 3)
 set(rank_board 4)
-# The solver (on its way, src/solver/) reads the game and the platform only.
+# The solver reads the game and the platform only.
 set(rank_solver 4)
 set(rank_demonstration 5)
+# The Assistant puts the solver's answers on the board: it reads both.
+set(rank_assistant 5)
 set(rank_mainwindow 6)
 set(rank_app 7)
 

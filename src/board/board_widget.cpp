@@ -189,7 +189,7 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
         {Qt::Key_PageUp, BoardKey::LevelUp}, {Qt::Key_PageDown, BoardKey::LevelDown},
         {Qt::Key_Home, BoardKey::RowStart},  {Qt::Key_End, BoardKey::RowEnd},
         {Qt::Key_Space, BoardKey::Uncover},  {Qt::Key_Return, BoardKey::Mark},
-        {Qt::Key_Enter, BoardKey::Mark},
+        {Qt::Key_Enter, BoardKey::Mark},     {Qt::Key_H, BoardKey::Hint},
     };
     std::optional<BoardKey> key;
     for (const auto& [qtKey, boardKey] : kKeys) {

@@ -22,6 +22,7 @@ enum class BoardKey {
     RowEnd,
     Uncover,
     Mark,
+    Hint,  // the Assistant's hint; nothing unless its window is open
 };
 
 class BoardCursor {
@@ -32,7 +33,7 @@ class BoardCursor {
     void Hide() { visible_ = false; }
 
     // One of the moving keys; the cursor stops at the edges of the field. Returns whether the
-    // square changed (the two action keys never move it).
+    // square changed (the action keys never move it).
     bool Move(BoardKey key, const GameState& state);
     // Puts the cursor on a square of the field (clamped into it).
     void MoveTo(const Square& square, const GameState& state);

@@ -12,6 +12,8 @@ constexpr OverlayColour kPreviewFrame{20, 20, 20, 210};
 // The frame stands a little inside the face, off the grid lines.
 constexpr double kFrameInset = 0.16;
 
+}  // namespace
+
 Quad Inset(const Quad& quad, double fraction) {
     PointF centre{0, 0};
     for (const PointF& p : quad) {
@@ -25,8 +27,6 @@ Quad Inset(const Quad& quad, double fraction) {
     }
     return result;
 }
-
-}  // namespace
 
 Quad TopFace(const BoardGeometry& geometry, int rowCount, const Square& square) {
     const int x = square.column, y = square.row, z = square.level;

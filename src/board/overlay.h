@@ -44,6 +44,9 @@ struct Overlay {
 // The top face of a square where the projection draws it.
 Quad TopFace(const BoardGeometry& geometry, int rowCount, const Square& square);
 
+// The quadrilateral with every corner moved the given fraction of the way to the centre.
+Quad Inset(const Quad& quad, double fraction);
+
 // A dark outline with a light one inside it along the edges of a square's top face: one of the
 // two always stands out, whatever colour the square has.
 void AddSquareOutline(Overlay& overlay, const BoardGeometry& geometry, int rowCount,

@@ -38,7 +38,13 @@ void Play::BoardPress(MouseButton button, std::optional<Square> hit) {
 }
 
 void Play::UncoverSquare(int c, int r, int l) {
-    if (state_.uncoveredCount == 0) PlaceMines(state_, random_, c, r, l);
+    if (state_.uncoveredCount == 0) {
+        if (placement_) {
+            placement_->PlaceMinesAt(state_, random_, {c, r, l});
+        } else {
+            PlaceMines(state_, random_, c, r, l);
+        }
+    }
     const bool wasMarked = state_.markMap(c, r, l) != 0;
     state_.markMap(c, r, l) = 0;
     if (state_.IsMine(c, r, l)) {

@@ -42,10 +42,23 @@ class NullMoveObserver : public MoveObserver {
     void GameEnded() override {}
 };
 
+// Lays the mines at the first uncover of a game. The game control may lay them another way (a
+// minefield that needs no guess); without one, Play uses PlaceMines.
+class MinePlacement {
+  public:
+    virtual ~MinePlacement() = default;
+    virtual void PlaceMinesAt(GameState& state, RandomSource& random, const Square& first) = 0;
+};
+
 class Play {
   public:
-    Play(GameState& state, const ColourModel& colours, RandomSource& random, MoveObserver& observer)
-        : state_(state), colours_(colours), random_(random), observer_(observer) {}
+    Play(GameState& state, const ColourModel& colours, RandomSource& random, MoveObserver& observer,
+         MinePlacement* placement = nullptr)
+        : state_(state),
+          colours_(colours),
+          random_(random),
+          observer_(observer),
+          placement_(placement) {}
 
     // A press on the board; hit is the square under the pointer, or nothing.
     void BoardPress(MouseButton button, std::optional<Square> hit);
@@ -65,6 +78,7 @@ class Play {
     const ColourModel& colours_;
     RandomSource& random_;
     MoveObserver& observer_;
+    MinePlacement* placement_;
 };
 
 }  // namespace zendrix

@@ -3,6 +3,7 @@
 
 #include "game/placement.h"
 #include "scores/score.h"
+#include "solver/assistant_texts.h"
 
 namespace zendrix {
 
@@ -101,7 +102,7 @@ void MineBoard::ReachCommand(int index) {
     if (game_.reachLevel == 2) game_.reach18Used = true;
     if (game_.columnCount > 0) {
         Moves().RecountReach();
-        view_.BoardChanged();
+        ShowBoardChanged();
     }
     ShowMineInfo();
 }
@@ -159,6 +160,7 @@ void MineBoard::StartNewGame() {
     // A dialogue still pending for the game being abandoned would report this game's state.
     SetTimer(Timer::clkBestScoreDelay, false);
     game_.ResetForNewGame();
+    assistant_.NewGame();
     cursor_.FitTo(game_);
     BoardPainter painter = Painter();
     if (!startupRun_) painter.ClearBoard();
@@ -167,7 +169,7 @@ void MineBoard::StartNewGame() {
         painter.DrawMinefieldBase();
         painter.DrawGrid();
     }
-    view_.BoardChanged();
+    ShowBoardChanged();
     startclock();
     ShowMineInfo();
     ShowMineCounts();
@@ -212,12 +214,53 @@ void MineBoard::BoardPress(MouseButton button, std::optional<Square> hit) {
 
 void MineBoard::PressSquare(MouseButton button, std::optional<Square> hit) {
     if (game_.gameOver) return;
+    assistant_.BeforePress(game_);
     Moves().BoardPress(button, hit);
+    if (game_.gameOver && game_.struckColumn > 0) {
+        assistant_.MineStruck({game_.struckColumn, game_.struckRow, game_.struckLevel});
+    }
+    ShowBoardChanged();
+}
+
+void MineBoard::ShowBoardChanged() {
+    assistant_.Follow(game_);
     view_.BoardChanged();
+}
+
+void MineBoard::AssistantWindowShown(bool open) {
+    if (open == assistant_.windowOpen()) return;
+    assistant_.SetWindowOpen(open);
+    assistant_.Follow(game_);
+    view_.OverlayChanged();
+}
+
+void MineBoard::MineChancesCommand(bool checked) {
+    if (checked == assistant_.chancesChecked()) return;
+    assistant_.SetChancesChecked(checked);
+    assistant_.Follow(game_);
+    view_.OverlayChanged();
+}
+
+void MineBoard::HintCommand() {
+    // A stray H while the Assistant is closed must not make a game assisted.
+    if (!assistant_.windowOpen() || game_.columnCount <= 0) return;
+    if (const std::optional<Square> square = assistant_.AskHint(game_, cursor_.square())) {
+        cursor_.MoveTo(*square, game_);
+        cursor_.Show();
+    }
+    view_.OverlayChanged();
+}
+
+void MineBoard::ChancesRefined(const Position& position, Analysis analysis) {
+    if (assistant_.TakeRefined(position, std::move(analysis))) view_.OverlayChanged();
 }
 
 void MineBoard::BoardKeyPress(BoardKey key) {
     if (game_.columnCount <= 0) return;
+    if (key == BoardKey::Hint) {
+        HintCommand();
+        return;
+    }
     if (!cursor_.visible()) {
         cursor_.Show();
         view_.OverlayChanged();
@@ -242,6 +285,7 @@ void MineBoard::SetPreview(bool shiftHeld, std::optional<Square> pointer) {
 Overlay MineBoard::BoardOverlay() const {
     Overlay overlay;
     if (game_.columnCount <= 0) return overlay;
+    assistant_.AddChances(overlay, geometry_, game_);
     if (previewHeld_) {
         const std::optional<Square> centre =
             cursor_.visible() ? std::optional<Square>(cursor_.square()) : previewPointer_;
@@ -254,7 +298,9 @@ Overlay MineBoard::BoardOverlay() const {
 std::string MineBoard::CursorDescription() const {
     // Nothing while the cursor is hidden, so that showing it is announced too.
     if (!cursor_.visible()) return "";
-    return DescribeSquare(game_, colours_, cursor_.square());
+    const std::string square = DescribeSquare(game_, colours_, cursor_.square());
+    const std::string hint = assistant_.HintAnnouncement(game_, cursor_.square());
+    return hint.empty() ? square : square + " \u2014 " + hint;
 }
 
 // While the demonstration runs silently at start-up nobody sees its moves drawn one by one; its
@@ -284,8 +330,13 @@ void MineBoard::BestScoreDelayTick() {
     const double adjusted =
         AdjustedScore(game_.lastScore, game_.elapsedSeconds, game_.reach6Used, game_.reach18Used);
     const double fifth = bestScores_.GetBestScore(game_.sizeCode, game_.densityCode);
-    const EndOfGameDialogue dialogue =
+    EndOfGameDialogue dialogue =
         EndOfGameFor(game_.struckColumn > 0, game_.lastScore, adjusted, fifth);
+    if (assistant_.assisted()) {
+        // The plain message whatever the score: an assisted game is never a best score.
+        dialogue = EndOfGameFor(game_.struckColumn > 0, game_.lastScore, 0, 0);
+        dialogue.text = WithAssistedLine(dialogue.text);
+    }
     if (dialogue.kind == DialogueKind::kMessage) {
         view_.ShowMessage(dialogue.title, dialogue.text, dialogue.icon);
         return;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "assistant/assistant.h"
 #include "board/cursor.h"
 #include "board/layout.h"
 #include "board/overlay.h"
@@ -122,9 +123,10 @@ class MineBoard : private MoveObserver, private ColourHost, private Demonstratio
     void BoardKeyPress(BoardKey key);
     // The neighbourhood preview: whether Shift is held and the square under the pointer.
     void SetPreview(bool shiftHeld, std::optional<Square> pointer);
-    // What is drawn over the board: the preview, then the cursor.
+    // What is drawn over the board: the Assistant's mine chances, the preview, then the cursor.
     Overlay BoardOverlay() const;
-    // The square under the cursor, for screen readers; empty while the cursor is hidden.
+    // The square under the cursor, for screen readers, followed by the hint's reason when the
+    // Assistant has just sent the cursor there; empty while the cursor is hidden.
     std::string CursorDescription() const;
     const BoardCursor& cursor() const { return cursor_; }
     void ClockTick();
@@ -150,6 +152,18 @@ class MineBoard : private MoveObserver, private ColourHost, private Demonstratio
     bool unsaved() const { return unsaved_; }
 
     void StartNewGame();
+
+    // The Assistant (F3). Its window opened or closed: the chances are drawn only while it is
+    // open.
+    void AssistantWindowShown(bool open);
+    void MineChancesCommand(bool checked);
+    // The Hint button, and H on the board while the Assistant's window is open: the cursor goes
+    // to the hinted square.
+    void HintCommand();
+    // A larger count of the chances drawn, made away from this thread.
+    void ChancesRefined(const Position& position, Analysis analysis);
+    Assistant& assistant() { return assistant_; }
+    const Assistant& assistant() const { return assistant_; }
 
     // State the window reads.
     GameState& game() { return game_; }
@@ -210,16 +224,18 @@ class MineBoard : private MoveObserver, private ColourHost, private Demonstratio
     void SetStepTimer(bool enabled, std::optional<int> intervalMs) override {
         SetTimer(Timer::tmrDisplayScreen, enabled, intervalMs);
     }
-    void StepDone() override { view_.BoardChanged(); }
+    void StepDone() override { ShowBoardChanged(); }
     void DemonstrationEnded(int savedMarkerColour) override;
 
     // The one way a press reaches the moves, from the mouse and from the keys alike.
     void PressSquare(MouseButton button, std::optional<Square> hit);
+    // What the player sees may have changed: the Assistant follows, then the window shows it.
+    void ShowBoardChanged();
 
     // The marker colour the player chose, even while a demonstration has its own in force.
     int PlayersMarkerColour() const;
     BoardPainter Painter();
-    Play Moves() { return Play(game_, colours_, random_, *this); }
+    Play Moves() { return Play(game_, colours_, random_, *this, &assistant_); }
 
     void SetText(Control control, const std::string& text);
     void SetVisible(Control control, bool visible);
@@ -266,6 +282,7 @@ class MineBoard : private MoveObserver, private ColourHost, private Demonstratio
     // From start-up until its demonstration has finished: nothing is drawn until the end.
     bool startupRun_ = false;
 
+    Assistant assistant_;
     BoardCursor cursor_;
     bool previewHeld_ = false;
     std::optional<Square> previewPointer_;
