@@ -1,5 +1,6 @@
 // The main window frmMineBoard.
 #include "mainwindow/mine_board_window.h"
+#include "platform/qt/preferences.h"
 #include "platform/qt/window_helpers.h"
 
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QWindowStateChangeEvent>
 #include <cstdio>
 
+#include "assistant/assistant_window.h"
 #include "board/board_widget.h"
 #include "colours/colour_selector_window.h"
 #include "colours/create_colour_window.h"
@@ -159,6 +161,7 @@ MineBoardWindow::MineBoardWindow(std::unique_ptr<DataFileAccess> dataFile, QWidg
                 board_.SetPreview(shiftHeld, pointer);
             });
     boardWidget_->setOverlaySource([this] { return board_.BoardOverlay(); });
+    board_.assistant().SetNoGuess(ReadNoGuessPreference());
     resize(TwipsToPixels(kClientWidthTwips),
            TwipsToPixels(kClientHeightTwips) + menuBar()->sizeHint().height());
 }
@@ -170,6 +173,7 @@ MineBoardWindow::~MineBoardWindow() {
     delete windows_.createColour;
     delete windows_.bestScores;
     delete windows_.help;
+    delete windows_.assistant;
 }
 
 void MineBoardWindow::start() {
@@ -368,6 +372,11 @@ void MineBoardWindow::BuildMenus() {
     for (QAction* a : markerActions_) a->setCheckable(true);
     randomAction_->setCheckable(true);
     demoAction_->setCheckable(true);
+    // The Assistant has a key and no menu entry: the menus stay as they are.
+    auto* assistant = new QAction(this);
+    assistant->setObjectName("actAssistant");
+    assistant->setShortcut(QKeySequence(Qt::Key_F3));
+    connect(assistant, &QAction::triggered, this, [this] { OpenAssistant(); });
     // Shortcuts work while the menus are closed and whichever child has the focus.
     for (QAction* a : findChildren<QAction*>()) addAction(a);
     MenuChecksChanged();
@@ -402,6 +411,18 @@ ColourSelectorWindow* MineBoardWindow::colourSelectorWindow() {
         windows_.colourSelector->setWindowFlag(Qt::Window);
     }
     return windows_.colourSelector;
+}
+
+void MineBoardWindow::OpenAssistant() {
+    if (!windows_.assistant) {
+        windows_.assistant = new AssistantWindow(board_, this);
+        connect(windows_.assistant, &AssistantWindow::boardWanted, this,
+                [this] { FocusMainWindow(); });
+        connect(windows_.assistant, &AssistantWindow::noGuessChosen, this,
+                [](bool on) { WriteNoGuessPreference(on); });
+        PlaceBeside(windows_.assistant, this);
+    }
+    windows_.assistant->showAndFocus();
 }
 
 void MineBoardWindow::ShowHelpText() {
@@ -597,7 +618,8 @@ void MineBoardWindow::FocusFreezeButton() {
 void MineBoardWindow::CloseSecondaryWindows() {
     for (QWidget* window :
          {static_cast<QWidget*>(windows_.colourSelector),
-          static_cast<QWidget*>(windows_.createColour), static_cast<QWidget*>(windows_.help)}) {
+          static_cast<QWidget*>(windows_.createColour), static_cast<QWidget*>(windows_.help),
+          static_cast<QWidget*>(windows_.assistant)}) {
         if (window) window->close();
     }
 }

@@ -17,6 +17,7 @@ class QPushButton;
 
 namespace zendrix {
 
+class AssistantWindow;
 class BoardWidget;
 class HelpWindow;
 class BestScoresWindow;
@@ -29,6 +30,7 @@ struct SecondaryWindows {
     ColourSelectorWindow* colourSelector = nullptr;
     CreateColourWindow* createColour = nullptr;
     HelpWindow* help = nullptr;
+    AssistantWindow* assistant = nullptr;
 };
 
 class MineBoardWindow : public QMainWindow, public MineBoardView, private BestScoresHost {
@@ -55,6 +57,9 @@ class MineBoardWindow : public QMainWindow, public MineBoardView, private BestSc
     BestScoresWindow* bestScoresWindow();
     ColourSelectorWindow* colourSelectorWindow();
     CreateColourWindow* createColourWindow();
+    // The Assistant's window, created the first time F3 is pressed; nullptr until then.
+    AssistantWindow* assistantWindow() const { return windows_.assistant; }
+    void OpenAssistant();
 
     // MineBoardView
     void SetText(Control control, const std::string& text) override;

@@ -1,14 +1,16 @@
 // Takes the pictures under docs/ of the real windows, offscreen: the title board after start-up,
-// the help window, the two colour windows, the best-scores window and a Large demo minefield in
-// mid-game. Usage: game_screenshots OUTPUT_DIR
+// the help window, the two colour windows, the best-scores window, a Large demo minefield in
+// mid-game and the Assistant with the mine chances drawn. Usage: game_screenshots OUTPUT_DIR
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
+#include "assistant/assistant_window.h"
 #include "colours/colour_selector_window.h"
 #include "colours/create_colour_window.h"
+#include "game/placement.h"
 #include "help/help_window.h"
 #include "mainwindow/mine_board_window.h"
 #include "platform/qt/window_helpers.h"
@@ -108,6 +110,31 @@ int main(int argc, char** argv) {
     }
     for (int i = 0; i < 83; ++i) board.ClockTick();
     ok = Save(window, out + "/large-game.png") && ok;
+
+    // The Assistant beside a Large demo minefield at 16 %, opened where no mine is in reach and
+    // then played by its safe hints for a while, with the mine chances drawn.
+    board.DensityCommand(3);
+    GameState layout = game;
+    StandardRandomSource random;
+    PlaceMines(layout, random, 1, 1, 1);
+    Square opening{};
+    for (int c = 1; c <= game.columnCount && opening == Square{}; ++c) {
+        for (int r = 1; r <= game.rowCount && opening == Square{}; ++r) {
+            if (!layout.IsMine(c, r, 2) && layout.MinesInReach(c, r, 2) == 0) opening = {c, r, 2};
+        }
+    }
+    board.BoardPress(MouseButton::Left, opening);
+    window.OpenAssistant();
+    board.MineChancesCommand(true);
+    for (int move = 0; move < 12 && !game.gameOver; ++move) {
+        board.HintCommand();
+        if (board.assistant().hintLine().find("safe:") == std::string::npos) break;
+        board.BoardKeyPress(BoardKey::Uncover);
+    }
+    board.HintCommand();
+    for (int i = 0; i < 47; ++i) board.ClockTick();
+    ok = Save(window, out + "/assistant-chances.png") && ok;
+    ok = Save(*window.assistantWindow(), out + "/window-assistant.png") && ok;
     window.close();
     return ok ? 0 : 1;
 }

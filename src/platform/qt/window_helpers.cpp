@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QScreen>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QWidget>
@@ -150,6 +151,23 @@ void WrapButton::paintEvent(QPaintEvent*) {
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     const int flags = Qt::AlignCenter | (wordWrap_ ? Qt::TextWordWrap : 0);
     painter.drawText(TextArea(), flags, lines_.join(QLatin1Char('\n')));
+}
+
+void PlaceBeside(QWidget* window, const QWidget* other) {
+    const QScreen* screen = other->screen();
+    if (!screen) return;
+    window->adjustSize();
+    const QRect room = screen->availableGeometry();
+    const QRect beside = other->frameGeometry();
+    // The frame the window system will add is not known before the window is shown.
+    constexpr int kFrame = 8;
+    const int width = window->width() + 2 * kFrame;
+    const int top = std::clamp(beside.top(), room.top(), room.bottom() - window->height());
+    if (beside.right() + width <= room.right()) {
+        window->move(beside.right() + 1, top);
+    } else if (beside.left() - width >= room.left()) {
+        window->move(beside.left() - width, top);
+    }
 }
 
 void ShowAndFocus(QWidget* window) {

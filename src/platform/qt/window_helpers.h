@@ -67,6 +67,10 @@ class WrapButton : public QPushButton {
     mutable bool wordWrap_ = false;
 };
 
+// Puts a window that is about to be shown for the first time to the right of another, or to its
+// left, where the screen has room for it; otherwise leaves it where the window system puts it.
+void PlaceBeside(QWidget* window, const QWidget* other);
+
 // Restores a minimised window, shows it, brings it to the front and gives it the focus.
 void ShowAndFocus(QWidget* window);
 
