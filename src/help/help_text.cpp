@@ -264,7 +264,15 @@ void AddStrategy(DocumentBuilder& doc) {
         "plenty of numbers to start from. To see which squares a number counts, hold down Shift "
         "and point at its square (or put the keyboard cursor on it): every square within its "
         "reach is lightened and framed, on all three levels, and the square itself is outlined. "
-        "Let go of Shift and the board is just as it was.");
+        "Let go of Shift and the board is just as it was. To check your reasoning, press F3 for "
+        "the Assistant: its Hint (or H on the board while the Assistant is open) moves the "
+        "keyboard cursor to a square that is certainly safe, else to a certain mine, else to the "
+        "square least likely to hold one, and says why; its mine chances tint every covered "
+        "square by the chance that a mine lies under it, counted over every layout of the mines "
+        "that fits the numbers; and after a struck mine it tells you whether that press was a "
+        "forced guess. A game in which you asked for a hint or showed the chances does not enter "
+        "the best scores. The Assistant can also lay random minefields that can be cleared "
+        "without a single guess.");
     doc.Paragraph(
         kLetteredIndent,
         "a) 'isolated 1':  When a square showing 1 has only one covered square left within its "
