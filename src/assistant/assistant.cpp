@@ -109,6 +109,7 @@ void Assistant::NewGame() {
     assisted_ = false;
     hintLine_.clear();
     hintPosition_.reset();
+    hintSquare_.reset();
     pendingReview_.reset();
     reviewText_.clear();
     noGuessMessage_.clear();
@@ -154,37 +155,37 @@ const std::string& Assistant::ReviewText() {
 
 std::optional<Square> Assistant::AskHint(const GameState& game, const Square& near) {
     hintPosition_.reset();
+    hintSquare_.reset();
     if (game.columnCount <= 0 || game.gameOver) {
         hintLine_ = "No game in play: start a new minefield for a hint.";
         Changed();
         return std::nullopt;
     }
     assisted_ = true;
-    std::optional<Square> square;
     std::string reason;
     if (FirstUncoverOfRandomMinefield(game)) {
         // The mines are laid at the first uncover, away from the square uncovered.
-        square = game.InField(near) ? near : Square{1, 1, 1};
+        hintSquare_ = game.InField(near) ? near : Square{1, 1, 1};
         reason = kFirstSquareReason;
     } else {
         const Hint hint = ChooseHint(PositionOf(game), AnalysisOf(game), MarkedSquares(game), near);
         reason = hint.reason;
-        if (hint.kind != HintKind::kNone) square = hint.square;
+        if (hint.kind != HintKind::kNone) hintSquare_ = hint.square;
     }
-    if (square) {
-        hintLine_ = SquareName(*square) + " \u2014 " + reason;
-        hintPosition_ = PositionOf(game);
-        hintSquare_ = *square;
-        hintReason_ = reason;
-    } else {
-        hintLine_ = reason;
-    }
+    hintPosition_ = PositionOf(game);
+    hintReason_ = reason;
+    hintLine_ = hintSquare_ ? SquareName(*hintSquare_) + " \u2014 " + reason : reason;
     Changed();
-    return square;
+    return hintSquare_;
+}
+
+std::string Assistant::HintLine(const GameState& game) const {
+    if (hintPosition_ && !(PositionOf(game) == *hintPosition_)) return "";
+    return hintLine_;
 }
 
 std::string Assistant::HintAnnouncement(const GameState& game, const Square& cursor) const {
-    if (!hintPosition_ || !(cursor == hintSquare_) || !(PositionOf(game) == *hintPosition_)) {
+    if (!hintSquare_ || !(cursor == *hintSquare_) || !(PositionOf(game) == *hintPosition_)) {
         return "";
     }
     return hintReason_;

@@ -89,8 +89,9 @@ class Assistant : public MinePlacement {
     // The hint for the game as it stands: the square the cursor should go to, if any. A hint
     // asked for in a game in play makes it assisted.
     std::optional<Square> AskHint(const GameState& game, const Square& near);
-    // "Level 2, row 3, column 5 — safe: every layout ..." or why there is no hint.
-    const std::string& hintLine() const { return hintLine_; }
+    // "Level 2, row 3, column 5 — safe: every layout ..." or why there is no hint; empty once
+    // the position has changed since the hint, so that an old hint is never taken for a new one.
+    std::string HintLine(const GameState& game) const;
     // The hint's reason while the cursor stands on the hinted square and nothing has changed
     // since the hint; otherwise empty.
     std::string HintAnnouncement(const GameState& game, const Square& cursor) const;
@@ -146,8 +147,9 @@ class Assistant : public MinePlacement {
     Refinement refinement_ = Refinement::kNone;
 
     std::string hintLine_;
+    // The position the last hint was asked in; the square is set when the hint named one.
     std::optional<Position> hintPosition_;
-    Square hintSquare_;
+    std::optional<Square> hintSquare_;
     std::string hintReason_;
 
     Position beforePress_;

@@ -173,7 +173,8 @@ void AssistantWindow::AssistantChanged() {
 void AssistantWindow::Refresh() {
     Assistant& assistant = board_.assistant();
     const GameState& game = board_.game();
-    SetText(lblHint_, assistant.hintLine().empty() ? kHintPrompt : assistant.hintLine());
+    const std::string hint = assistant.HintLine(game);
+    SetText(lblHint_, hint.empty() ? kHintPrompt : hint);
     if (chkMineChances_->isChecked() != assistant.chancesChecked()) {
         const QSignalBlocker quiet(chkMineChances_);
         chkMineChances_->setChecked(assistant.chancesChecked());

@@ -233,6 +233,8 @@ void AssistantWindowTest::assistedGameAgainstAnUnassistedOne() {
 
     // The chances follow the moves; H on the board asks for the hint too.
     Click(Qt::LeftButton, expected.kind == HintKind::kSafe ? expected.square : opening);
+    // A hint is never shown for a position it was not asked in.
+    if (expected.kind == HintKind::kSafe) QCOMPARE(Text("lblHint"), QString(kHintPrompt));
     Window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&Window()));
     Board()->setFocus();

@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
     board.MineChancesCommand(true);
     for (int move = 0; move < 12 && !game.gameOver; ++move) {
         board.HintCommand();
-        if (board.assistant().hintLine().find("safe:") == std::string::npos) break;
+        if (board.assistant().HintLine(game).find("safe:") == std::string::npos) break;
         board.BoardKeyPress(BoardKey::Uncover);
     }
     board.HintCommand();

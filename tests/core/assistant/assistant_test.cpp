@@ -49,7 +49,7 @@ TEST(Assistant, FirstHintOfARandomMinefieldIsTheSquareAtHand) {
         const std::string reason =
             demo ? "no numbers yet: every square has the same chance of a mine, 4.2 %"
                  : "safe: on a random minefield the first square uncovered never holds a mine";
-        EXPECT_EQ(assistant.hintLine(), "Level 1, row 2, column 3 \u2014 " + reason);
+        EXPECT_EQ(assistant.HintLine(game), "Level 1, row 2, column 3 \u2014 " + reason);
         EXPECT_EQ(assistant.HintAnnouncement(game, near), reason);
         EXPECT_EQ(assistant.HintAnnouncement(game, Square{1, 1, 1}), "");
     }

@@ -10,7 +10,6 @@ namespace {
 
 using testing::RecordingObserver;
 using testing::StartFixedGame;
-using testing::UncoverFirst;
 
 // Two mines: (7, 2, 2) and (1, 1, 3). Each block is a level, its back row (row 4) first.
 constexpr const char* kTwoMines = R"(
@@ -43,12 +42,13 @@ struct Fixture {
     ColourModel colours;
     testing::ScriptedRandom random{{0.5f}};
     RecordingObserver observer;
-    Play play{state, colours, random, observer};
+    testing::KeepLaidMines keepMines;
+    Play play{state, colours, random, observer, &keepMines};
 };
 
 TEST(Uncover, ZeroRegionOpensWithItsNumberedEdge) {
     Fixture f;
-    UncoverFirst(f.play, f.state, 1, 4, 1);
+    f.play.UncoverSquare(1, 4, 1);
     EXPECT_EQ(DumpMinefield(f.state), kAfterFlood);
     EXPECT_EQ(f.state.uncoveredCount, 96 - 13);
     EXPECT_EQ(f.state.CoveredCount(), 13);
@@ -107,7 +107,7 @@ TEST(Marks, ToggleRemarkAndColours) {
 
 TEST(Marks, LeftClickOnAMarkedMineStrikesIt) {
     Fixture f;
-    UncoverFirst(f.play, f.state, 1, 4, 1);
+    f.play.UncoverSquare(1, 4, 1);
     f.play.BoardPress(MouseButton::Right, Square{7, 2, 2});
     f.play.BoardPress(MouseButton::Left, Square{7, 2, 2});
     EXPECT_TRUE(f.state.gameOver);
@@ -123,7 +123,7 @@ TEST(Marks, LeftClickOnAMarkedMineStrikesIt) {
 
 TEST(UncoverAround, StrikesTheFirstUnmarkedMineAndStopsThere) {
     Fixture f;
-    UncoverFirst(f.play, f.state, 1, 4, 1);
+    f.play.UncoverSquare(1, 4, 1);
     f.play.BoardPress(MouseButton::Right, Square{6, 2, 2});
     // Neighbours in visiting order before the mine: (7,1,1), (7,1,2), (7,1,3), (7,2,1).
     EXPECT_TRUE(f.state.gameOver);
@@ -137,7 +137,7 @@ TEST(UncoverAround, StrikesTheFirstUnmarkedMineAndStopsThere) {
 
 TEST(UncoverAround, MarkedNeighboursAreSparedAndAllMarkedDoesNothing) {
     Fixture f;
-    UncoverFirst(f.play, f.state, 1, 4, 1);
+    f.play.UncoverSquare(1, 4, 1);
     // (2, 1, 3) reaches the covered mine (1, 1, 3) only.
     f.play.BoardPress(MouseButton::Right, Square{1, 1, 3});
     const auto before = DumpMinefield(f.state);
@@ -150,7 +150,7 @@ TEST(UncoverAround, MarkedNeighboursAreSparedAndAllMarkedDoesNothing) {
 
 TEST(GameEnd, CompleteSweepScoresAHundredAndRefusesFurtherPresses) {
     Fixture f;
-    UncoverFirst(f.play, f.state, 1, 4, 1);
+    f.play.UncoverSquare(1, 4, 1);
     f.play.BoardPress(MouseButton::Right, Square{1, 1, 3});
     const Square rest[] = {{7, 2, 1}, {8, 2, 1}, {7, 1, 1}, {8, 1, 1}, {8, 2, 2}, {7, 1, 2},
                            {8, 1, 2}, {7, 2, 3}, {8, 2, 3}, {7, 1, 3}, {8, 1, 3}};
@@ -182,7 +182,7 @@ TEST(GameEnd, PressesOutsideTheFieldDoNothing) {
 
 TEST(Recount, NewReachChangesNumbersAndUncoversNothing) {
     Fixture f;
-    UncoverFirst(f.play, f.state, 1, 4, 1);
+    f.play.UncoverSquare(1, 4, 1);
     f.play.ToggleMark(8, 1, 1);
     const int uncovered = f.state.uncoveredCount;
     f.state.reachLevel = 1;

@@ -13,13 +13,6 @@ void StartFixedGame(GameState& state, const char* picture) {
     ASSERT_TRUE(LoadMines(state, picture)) << "picture does not fit a field size";
 }
 
-void UncoverFirst(Play& play, GameState& state, int c, int r, int l) {
-    ASSERT_EQ(state.uncoveredCount, 0);
-    state.uncoveredCount = 1;
-    play.UncoverSquare(c, r, l);
-    --state.uncoveredCount;
-}
-
 TemporaryDirectory::TemporaryDirectory() {
     std::random_device device;
     path_ = std::filesystem::temp_directory_path() /

@@ -54,8 +54,11 @@ class RecordingObserver : public MoveObserver {
 // Starts a game on a fixed layout: lays the picture's mines (see game_dump.h) and makes the
 // first uncover skip placement, as the demonstration does.
 void StartFixedGame(GameState& state, const char* picture);
-// The first uncover of a fixed game on a safe square (keeps uncoveredCount honest afterwards).
-void UncoverFirst(Play& play, GameState& state, int c, int r, int l);
+// Keeps the mines a test laid at the first uncover, instead of laying random ones.
+class KeepLaidMines : public MinePlacement {
+  public:
+    void PlaceMinesAt(GameState&, RandomSource&, const Square&) override {}
+};
 
 // Changes into a fresh temporary directory for the lifetime of the object.
 class TemporaryDirectory {
