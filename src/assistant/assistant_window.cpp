@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -160,6 +161,19 @@ void AssistantWindow::showEvent(QShowEvent* event) {
     Refresh();
 }
 
+void AssistantWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitHeight();
+}
+
+void AssistantWindow::FitHeight() {
+    QLayout* content = layout();
+    const int wanted = content->hasHeightForWidth() ? content->totalHeightForWidth(width())
+                                                    : content->totalSizeHint().height();
+    if (minimumHeight() != wanted) setMinimumHeight(wanted);
+    if (height() < wanted) resize(width(), wanted);
+}
+
 void AssistantWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     if (!event->spontaneous()) board_.AssistantWindowShown(false);
@@ -190,6 +204,7 @@ void AssistantWindow::Refresh() {
     SetText(lblNoGuess_, assistant.NoGuessText());
     lblNoGuess_->setVisible(!lblNoGuess_->text().isEmpty());
     DrawSwatches();
+    FitHeight();
 }
 
 void AssistantWindow::DrawSwatches() {

@@ -42,12 +42,16 @@ class AssistantWindow : public QWidget, private AssistantListener {
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void AssistantChanged() override;
     void Refresh();
     // Legend swatches on the board's own minefield colour, drawn again when that changes.
     void DrawSwatches();
+    // Texts come and go and wrap: the window grows to show all of them at its width, and is never
+    // made smaller than that.
+    void FitHeight();
     void StartRefinement();
     void RefinementDone(const Position& position, std::shared_ptr<Analysis> analysis);
 
