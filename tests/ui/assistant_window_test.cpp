@@ -19,6 +19,7 @@
 #include "solver/assistant_texts.h"
 #include "solver/no_guess.h"
 #include "support/modal.h"
+#include "support/started_window.h"
 
 using namespace zendrix;
 
@@ -33,10 +34,10 @@ class AssistantWindowTest : public QObject {
     void noGuessMinefieldsAreKeptAndNeedNoGuess();
 
   private:
-    MineBoardWindow& Window() { return *window_; }
-    BoardWidget* Board() { return window_->boardWidget(); }
-    GameState& Game() { return window_->board().game(); }
-    AssistantWindow* Assistant() { return window_->assistantWindow(); }
+    MineBoardWindow& Window() { return *started_.window; }
+    BoardWidget* Board() { return started_.window->boardWidget(); }
+    GameState& Game() { return started_.window->board().game(); }
+    AssistantWindow* Assistant() { return started_.window->assistantWindow(); }
     template <typename T>
     T* Control(const char* name) {
         T* control = Assistant()->findChild<T*>(name);
@@ -73,10 +74,8 @@ class AssistantWindowTest : public QObject {
     };
     Dialogue AwaitDialogue();
 
-    QTemporaryDir directory_;
     QTemporaryDir settings_;
-    QString previous_;
-    std::unique_ptr<MineBoardWindow> window_;
+    testing::StartedMainWindow started_;
 };
 
 void AssistantWindowTest::initTestCase() {
@@ -85,18 +84,11 @@ void AssistantWindowTest::initTestCase() {
 }
 
 void AssistantWindowTest::init() {
-    previous_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(directory_.path()));
-    QFile::remove("3DZendrix.dat");
-    window_ = std::make_unique<MineBoardWindow>();
-    window_->start();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    QTRY_VERIFY_WITH_TIMEOUT(!Game().demonstrationMode, 5000);
+    QVERIFY(started_.Start());
 }
 
 void AssistantWindowTest::cleanup() {
-    window_.reset();
-    QDir::setCurrent(previous_);
+    started_.Stop();
 }
 
 Position AssistantWindowTest::PlayToAStrike() {

@@ -17,6 +17,7 @@
 #include "mainwindow/mine_board_window.h"
 #include "platform/qt/window_helpers.h"
 #include "scores/best_scores_window.h"
+#include "support/started_window.h"
 
 using namespace zendrix;
 
@@ -31,9 +32,9 @@ class BoardKeysTest : public QObject {
     void screenReaderHearsTheCursorsSquare();
 
   private:
-    MineBoardWindow& Window() { return *window_; }
-    BoardWidget* Board() { return window_->boardWidget(); }
-    GameState& Game() { return window_->board().game(); }
+    MineBoardWindow& Window() { return *started_.window; }
+    BoardWidget* Board() { return started_.window->boardWidget(); }
+    GameState& Game() { return started_.window->board().game(); }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(Board(), key, modifiers);
     }
@@ -56,24 +57,15 @@ class BoardKeysTest : public QObject {
         return face ? face->text(QAccessible::Description) : QString();
     }
 
-    QTemporaryDir directory_;
-    QString previous_;
-    std::unique_ptr<MineBoardWindow> window_;
+    testing::StartedMainWindow started_;
 };
 
 void BoardKeysTest::init() {
-    previous_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(directory_.path()));
-    QFile::remove("3DZendrix.dat");
-    window_ = std::make_unique<MineBoardWindow>();
-    window_->start();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    QTRY_VERIFY_WITH_TIMEOUT(!Game().demonstrationMode, 5000);
+    QVERIFY(started_.Start());
 }
 
 void BoardKeysTest::cleanup() {
-    window_.reset();
-    QDir::setCurrent(previous_);
+    started_.Stop();
 }
 
 void BoardKeysTest::GoTo(const Square& square) {

@@ -15,6 +15,7 @@
 #include "mainwindow/mine_board_window.h"
 #include "scores/best_scores_window.h"
 #include "support/modal.h"
+#include "support/started_window.h"
 
 using namespace zendrix;
 
@@ -40,34 +41,25 @@ class MainWindowTest : public QObject {
     void secondaryWindowsGoBeforeTheGameControlTheyUse();
 
   private:
-    MineBoardWindow& Window() { return *window_; }
-    QLabel* Label(Control c) { return static_cast<QLabel*>(window_->control(c)); }
+    MineBoardWindow& Window() { return *started_.window; }
+    QLabel* Label(Control c) { return static_cast<QLabel*>(started_.window->control(c)); }
     void Click(Qt::MouseButton button, int c, int r, int l);
     // Plays the current (demo) field to its end by clicking squares.
     void PlayToEnd(bool strike);
 
-    QTemporaryDir directory_;
     std::unique_ptr<QObject> context_;
-    QString previous_;
-    std::unique_ptr<MineBoardWindow> window_;
+    testing::StartedMainWindow started_;
     QStringList dialogueTitles_;
 };
 
 void MainWindowTest::init() {
-    previous_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(directory_.path()));
-    QFile::remove("3DZendrix.dat");
     context_ = std::make_unique<QObject>();
-    window_ = std::make_unique<MineBoardWindow>();
-    window_->start();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    QTRY_VERIFY_WITH_TIMEOUT(!window_->board().game().demonstrationMode, 5000);
+    QVERIFY(started_.Start());
 }
 
 void MainWindowTest::cleanup() {
     context_.reset();
-    window_.reset();
-    QDir::setCurrent(previous_);
+    started_.Stop();
 }
 
 void MainWindowTest::Click(Qt::MouseButton button, int c, int r, int l) {
@@ -459,7 +451,7 @@ void MainWindowTest::aSaveThatFailsAtExitAsksWhatToDo() {
     QVERIFY2(told.contains("read-only"), qPrintable(told));
     QVERIFY(Window().board().unsaved());
 
-    const QString copy = QDir(directory_.path()).filePath("elsewhere.dat");
+    const QString copy = QDir(started_.folder.path()).filePath("elsewhere.dat");
     QFile::remove(copy);
     QStringList buttons;
     testing::WhenModalOpens(context_.get(), [&](QWidget* modal) {
@@ -508,7 +500,7 @@ void MainWindowTest::secondaryWindowsGoBeforeTheGameControlTheyUse() {
     Window().action("mCreateColor")->trigger();
     Window().action("mShowBestScores")->trigger();
     QVERIFY(Window().findChild<QWidget*>("frmColorSelector")->isVisible());
-    window_.reset();
+    started_.window.reset();
     for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!window->isVisible());
 }
 
