@@ -26,12 +26,13 @@ struct SquareAnalysis {
 };
 
 struct AnalysisOptions {
-    // The most partial-layout counts the exact count may hold (a few dozen bytes each) before
-    // the chances are estimated instead.
+    // The most states the exact count may explore, and the most partial-layout counts it may
+    // hold (a few dozen bytes each), before the chances are estimated instead.
     size_t cellBudget = size_t{1} << 18;
     // About the longest the analysis should take before the chances are estimated instead; zero
     // for no limit (then the result depends on the position alone, not on the machine). The
-    // count's first pass gets a third of it: the pass back takes up to twice as long.
+    // exploration and the count's first pass get three quarters of it; a pass back that would
+    // not fit in the rest is not started.
     std::chrono::milliseconds timeLimit{18};
     // Deduce from overlapping pairs of numbers before counting (same results, usually faster).
     bool pairDeductions = true;

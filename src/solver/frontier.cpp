@@ -182,7 +182,7 @@ bool SettleCertainSquares(Deducer& deducer, size_t cellBudget, bool* changed) {
     std::vector<bool> counted(m);
     for (size_t c : CheapestFirst(frontier)) {
         counted[c] = sweeps[c].Forward(frontier.components[c], cellBudget);
-        cellBudget -= std::min(cellBudget, counted[c] ? sweeps[c].Cells() : cellBudget);
+        if (counted[c]) cellBudget -= std::min(cellBudget, sweeps[c].Cells());
         // A component beyond the budget may hold any number of mines: a weaker but sound
         // constraint on the others.
         counts[c] = counted[c] ? sweeps[c].Counts()
