@@ -2,11 +2,14 @@
 // mines over random games.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdlib>
+#include <numeric>
 #include <random>
 
 #include "solver/analysis.h"
+#include "solver/sweep.h"
 
 namespace zendrix {
 
@@ -102,6 +105,128 @@ TEST(Analysis, MatchesBruteForceExactlyOnSmallPositions) {
         }
     }
     EXPECT_GT(withChances, 1000);
+}
+
+// The count of one component on its own, on components far more entangled than small positions
+// give: up to 45 numbers over a few groups, swept in a random order, so that a state takes several
+// words and the two ends of the exploration meet on many numbers at once. Against every way of
+// putting mines on the groups; the weights of the pass back are random 64-bit numbers.
+TEST(Sweep, CountsEntangledComponentsLikeEnumeration) {
+    const uint32_t seed = TestSeed();
+    SCOPED_TRACE("rerun with ZENDRIX_SOAK_SEED=" + std::to_string(seed));
+    std::mt19937_64 rng(seed);
+    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<uint64_t>(n)); };
+    int wide = 0, withLayouts = 0;
+    for (int trial = 0; trial < 1000; ++trial) {
+        SCOPED_TRACE("trial " + std::to_string(trial));
+        Component component;
+        const int groups = 1 + pick(12);
+        std::vector<int> truth(groups);  // a layout that fits, unless one number is put off by one
+        for (int g = 0; g < groups; ++g) {
+            component.groupSize.push_back(1 + pick(3));
+            truth[g] = pick(component.groupSize[g] + 1);
+        }
+        component.groupConstraints.assign(groups, {});
+        auto addNumber = [&](const std::vector<int>& on) {
+            int value = 0;
+            for (int g : on) {
+                component.groupConstraints[g].push_back(
+                    static_cast<int>(component.constraintValue.size()));
+                value += truth[g];
+            }
+            component.constraintValue.push_back(value);
+        };
+        std::vector<int> all(groups);
+        std::iota(all.begin(), all.end(), 0);
+        for (int c = 1 + pick(45); c > 0; --c) {
+            std::shuffle(all.begin(), all.end(), rng);
+            addNumber({all.begin(), all.begin() + 1 + pick(std::min(groups, 4))});
+        }
+        for (int g = 0; g < groups; ++g) {
+            if (component.groupConstraints[g].empty()) addNumber({g});
+        }
+        if (pick(4) == 0) {
+            int& value =
+                component.constraintValue[pick(static_cast<int>(component.constraintValue.size()))];
+            value = std::max(0, value + (pick(2) != 0 ? 1 : -1));
+        }
+        component.order = all;
+        std::shuffle(component.order.begin(), component.order.end(), rng);
+        wide += SweepWidth(component, component.order).first > 12;
+
+        const int squares = component.SquareCount();
+        std::vector<BigUnsigned> weight;
+        for (int k = 0; k <= squares; ++k) weight.push_back(BigUnsigned(rng()));
+        std::vector<BigUnsigned> counts(squares + 1), mine(groups);
+        std::vector<char> feasibleMine(groups, 0), feasibleEmpty(groups, 0);
+        // By group index; a number is checked once its last group is set.
+        std::vector<std::vector<int>> closing(groups);
+        for (int c = 0; c < static_cast<int>(component.constraintValue.size()); ++c) {
+            int lastGroup = 0;
+            for (int g = 0; g < groups; ++g) {
+                const auto& on = component.groupConstraints[g];
+                if (std::find(on.begin(), on.end(), c) != on.end()) lastGroup = g;
+            }
+            closing[lastGroup].push_back(c);
+        }
+        std::vector<int> j(groups), need(component.constraintValue);
+        auto enumerate = [&](auto&& self, int g) -> void {
+            if (g == groups) {
+                BigUnsigned ways(1);
+                int k = 0;
+                for (int h = 0; h < groups; ++h) {
+                    ways = ways * BigUnsigned::Binomial(component.groupSize[h], j[h]);
+                    k += j[h];
+                }
+                counts[k] += ways;
+                for (int h = 0; h < groups; ++h) {
+                    feasibleMine[h] |= j[h] > 0;
+                    feasibleEmpty[h] |= j[h] < component.groupSize[h];
+                    if (j[h] == 0) continue;
+                    // One given square of the group holds a mine: C(g - 1, j - 1) of C(g, j).
+                    BigUnsigned withMine =
+                        BigUnsigned::Binomial(component.groupSize[h] - 1, j[h] - 1);
+                    for (int o = 0; o < groups; ++o) {
+                        if (o != h) {
+                            withMine =
+                                withMine * BigUnsigned::Binomial(component.groupSize[o], j[o]);
+                        }
+                    }
+                    mine[h].AddProduct(withMine, weight[k]);
+                }
+                return;
+            }
+            for (j[g] = 0; j[g] <= component.groupSize[g]; ++j[g]) {
+                for (int c : component.groupConstraints[g]) need[c] -= j[g];
+                bool fits = true;
+                for (int c : closing[g]) fits = fits && need[c] == 0;
+                if (fits) self(self, g + 1);
+                for (int c : component.groupConstraints[g]) need[c] += j[g];
+            }
+        };
+        enumerate(enumerate, 0);
+        withLayouts += std::any_of(counts.begin(), counts.end(),
+                                   [](const BigUnsigned& n) { return !n.IsZero(); });
+
+        Sweep<CountMode> sweep;
+        ASSERT_TRUE(sweep.Forward(component, SIZE_MAX));
+        ASSERT_EQ(sweep.Counts(), counts);
+        const auto perGroup = sweep.Backward(weight);
+        ASSERT_EQ(perGroup.mine, mine);
+
+        Sweep<FeasibleMode> feasible;
+        ASSERT_TRUE(feasible.Forward(component, SIZE_MAX));
+        for (int k = 0; k <= squares; ++k) {
+            ASSERT_EQ(feasible.Counts()[k] != 0, !counts[k].IsZero()) << "mines " << k;
+        }
+        const auto exists = feasible.Backward(std::vector<uint8_t>(squares + 1, 1));
+        for (int g = 0; g < groups; ++g) {
+            ASSERT_EQ(exists.mine[g] != 0, feasibleMine[g] != 0) << "group " << g;
+            ASSERT_EQ(exists.empty[g] != 0, feasibleEmpty[g] != 0) << "group " << g;
+        }
+    }
+    EXPECT_GT(wide, 300);
+    EXPECT_GT(withLayouts, 600);
 }
 
 }  // namespace
