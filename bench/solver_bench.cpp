@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
 #include <random>
 #include <vector>
@@ -131,10 +132,17 @@ void BM_Analyse(benchmark::State& state) {
     state.counters["estimates"] = estimates;
 }
 
+// ZENDRIX_BENCH_POSITIONS=n analyses only the first n shuffled positions of each series, for a
+// quick before/after comparison on a busy machine.
+int AnalysedPositions() {
+    const char* n = std::getenv("ZENDRIX_BENCH_POSITIONS");
+    return n != nullptr && std::atoi(n) > 0 ? std::atoi(n) : 3000;
+}
+
 BENCHMARK(BM_Analyse)
     ->ArgsProduct({{1, 2, 3}, {0, 1, 2}})
     ->ArgNames({"reach", "player"})
-    ->Iterations(3000)
+    ->Iterations(AnalysedPositions())
     ->Unit(benchmark::kMillisecond);
 
 // Throughput of the exact count on the hardest positions that still fit a large budget: reach-26
