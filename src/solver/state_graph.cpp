@@ -6,8 +6,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <new>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace zendrix {
 
@@ -135,10 +141,50 @@ struct EndStorage {
 
 // Open addressing over the keys of one layer; a slot holds a whole key, so that finding a state
 // touches one place in memory. A slot belongs to the current layer when it carries the table's
-// current stamp, so a new layer clears nothing.
+// current stamp, so a new layer clears nothing. The same bytes serve keys of one to four words,
+// whose slots differ in size: bytes last written as slots of another size could read as a slot
+// carrying the current stamp (a key's word landing on the stamp), so they are cleared before
+// they are used with the new size.
+// Zeroed bytes for a table. A large table is laid in 2 MB pages where the system offers them: on
+// the development machine a 4 KB page touched for the first time cost about 10 µs, so a table of
+// a few megabytes, grown on a hard position, took longer than the whole time limit.
+class PageBuffer {
+  public:
+    PageBuffer() = default;
+    PageBuffer(const PageBuffer&) = delete;
+    PageBuffer& operator=(const PageBuffer&) = delete;
+    ~PageBuffer() { std::free(data_); }
+
+    unsigned char* data() { return data_; }
+    size_t size() const { return size_; }
+    void Zero(size_t from, size_t to) { std::memset(data_ + from, 0, to - from); }
+
+    // At least `size` zero bytes; what was held before is gone.
+    void Renew(size_t size) {
+        constexpr size_t kLargePage = size_t{2} << 20;
+        const size_t alignment = size >= kLargePage ? kLargePage : 64;
+        const size_t rounded = (size + alignment - 1) / alignment * alignment;
+        std::free(data_);
+        data_ = static_cast<unsigned char*>(std::aligned_alloc(alignment, rounded));
+        size_ = data_ != nullptr ? rounded : 0;
+        if (data_ == nullptr) throw std::bad_alloc();
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+        if (alignment == kLargePage) madvise(data_, rounded, MADV_HUGEPAGE);
+#endif
+        std::memset(data_, 0, rounded);
+    }
+
+  private:
+    unsigned char* data_ = nullptr;
+    size_t size_ = 0;
+};
+
 struct TableStorage {
-    std::vector<unsigned char> slots, moved;
+    PageBuffer slots;
+    std::vector<unsigned char> moved;
     uint32_t stamp = 0;
+    size_t slotSize = 0;  // of the slots the bytes hold
+    size_t clean = 0;     // leading bytes that hold only slots of that size, or zeros
 };
 
 struct Storage {
@@ -197,13 +243,28 @@ class Table {
     }
 
   private:
+    // Nothing in the slots is needed past this call: a new layer or a grown table starts empty.
     void Use(size_t capacity) {
-        std::vector<unsigned char>& bytes = storage_.slots;
-        if (bytes.size() < capacity * sizeof(Slot)) bytes.resize(capacity * sizeof(Slot), 0);
+        PageBuffer& bytes = storage_.slots;
+        const size_t needed = capacity * sizeof(Slot);
+        if (storage_.slotSize != sizeof(Slot)) {
+            storage_.slotSize = sizeof(Slot);
+            storage_.clean = 0;
+        }
+        if (bytes.size() < needed) {
+            // At least twice the size, so that a table growing step by step is laid out anew
+            // only a few times.
+            bytes.Renew(std::max(needed, bytes.size() * 2));
+            storage_.clean = bytes.size();
+        }
+        if (storage_.clean < needed) {
+            bytes.Zero(storage_.clean, needed);
+            storage_.clean = needed;
+        }
         slots_ = reinterpret_cast<Slot*>(bytes.data());
         mask_ = capacity - 1;
         if (++storage_.stamp == 0) {
-            std::fill(bytes.begin(), bytes.end(), 0);
+            bytes.Zero(0, bytes.size());
             storage_.stamp = 1;
         }
         stamp_ = storage_.stamp;
@@ -348,7 +409,7 @@ class Explorer {
         const Layer cur = end.layers.back();
         // Sized for the growth of the last step, but never beyond what the budget lets the
         // exploration hold: the table's storage is kept, and an oversized one costs its pages.
-        const double expected = cur.states * std::max(end.growth, 1.0) * 1.25;
+        const double expected = cur.states * std::clamp(end.growth, 1.0, 4.0) * 1.25;
         const size_t left = limit_.budget - std::min(limit_.budget, explored_);
         end.table.Reset(static_cast<size_t>(std::min(expected, static_cast<double>(left))) + 1);
         store.nextKeys.clear();
