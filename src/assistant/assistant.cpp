@@ -253,8 +253,8 @@ bool Assistant::TakeRefined(const Position& position, Analysis analysis) {
 }
 
 AnalysisOptions Assistant::RefineOptions() {
-    // Twice the partial counts the game's thread may keep (some 30 MB more at the peak) and up to
-    // a second: about one estimated position in five of the hardest kind becomes exact.
+    // Twice the states and partial counts the game's thread may hold, and up to a second, on a
+    // thread whose storage goes with it: a few more of the hardest positions become exact.
     AnalysisOptions options;
     options.cellBudget = size_t{1} << 19;
     options.timeLimit = std::chrono::milliseconds(1000);
