@@ -12,12 +12,6 @@
 namespace zendrix {
 namespace {
 
-uint32_t SoakSeed() {
-    if (const char* text = std::getenv("ZENDRIX_SOAK_SEED"))
-        return static_cast<uint32_t>(std::strtoul(text, nullptr, 10));
-    return std::random_device{}();
-}
-
 // The mines within reach of a square, counted straight from the rule and apart from the game's own
 // neighbourhood tables and border ring: every other square of the field whose column, row and
 // level each differ by at most one, with at most reachLevel of them differing.
@@ -69,10 +63,8 @@ void CheckInvariants(const GameState& state, const SquareArray& borderState, boo
 }
 
 TEST(Soak, ThousandsOfRandomGamesKeepTheFieldConsistent) {
-    const uint32_t seed = SoakSeed();
-    SCOPED_TRACE("rerun with ZENDRIX_SOAK_SEED=" + std::to_string(seed));
-    std::mt19937 rng(seed);
-    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<uint32_t>(n)); };
+    testing::SoakRandom soak;
+    SCOPED_TRACE(soak.Rerun());
 
     StandardRandomSource random;
     testing::RecordingObserver observer;
@@ -81,24 +73,25 @@ TEST(Soak, ThousandsOfRandomGamesKeepTheFieldConsistent) {
         GameState state;
         ColourModel colours;
         Play play(state, colours, random, observer);
-        state.SetSize(pick(3));
-        state.SetDensity(pick(5));
-        state.reachLevel = static_cast<int16_t>(1 + pick(3));
-        state.useDemoMinefields = pick(2) == 0;
-        state.demoNumber = static_cast<int16_t>(1 + pick(4));
+        state.SetSize(soak.Pick(3));
+        state.SetDensity(soak.Pick(5));
+        state.reachLevel = static_cast<int16_t>(1 + soak.Pick(3));
+        state.useDemoMinefields = soak.Pick(2) == 0;
+        state.demoNumber = static_cast<int16_t>(1 + soak.Pick(4));
         state.ResetForNewGame();
         const SquareArray border = state.squareState;
 
         for (int move = 0; move < 2000 && !state.gameOver; ++move) {
-            const Square square{1 + pick(state.columnCount), 1 + pick(state.rowCount), 1 + pick(3)};
-            const int kind = pick(20);
+            const Square square{1 + soak.Pick(state.columnCount), 1 + soak.Pick(state.rowCount),
+                                1 + soak.Pick(3)};
+            const int kind = soak.Pick(20);
             if (kind == 0) {
-                state.reachLevel = static_cast<int16_t>(1 + pick(3));
+                state.reachLevel = static_cast<int16_t>(1 + soak.Pick(3));
                 if (state.reachLevel == 1) state.reach6Used = true;
                 if (state.reachLevel == 2) state.reach18Used = true;
                 play.RecountReach();
             } else if (kind == 1) {
-                colours.SetMarkerColourCommand(pick(6));
+                colours.SetMarkerColourCommand(soak.Pick(6));
             } else {
                 // Mostly uncover; marks often enough to matter, and multiple uncovers.
                 const bool placed = state.uncoveredCount > 0;

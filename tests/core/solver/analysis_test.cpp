@@ -10,6 +10,7 @@
 
 #include "solver/analysis.h"
 #include "solver/sweep.h"
+#include "support/game_support.h"
 
 namespace zendrix {
 
@@ -18,12 +19,6 @@ void PrintTo(const BigUnsigned& value, std::ostream* out) {
 }
 
 namespace {
-
-uint32_t TestSeed() {
-    if (const char* text = std::getenv("ZENDRIX_SOAK_SEED"))
-        return static_cast<uint32_t>(std::strtoul(text, nullptr, 10));
-    return std::random_device{}();
-}
 
 // Numbers of the uncovered squares from a mine layout, under the position's reach.
 void ShowNumbers(Position& position, const std::vector<char>& mines,
@@ -38,18 +33,17 @@ void ShowNumbers(Position& position, const std::vector<char>& mines,
 }
 
 TEST(Analysis, MatchesBruteForceExactlyOnSmallPositions) {
-    const uint32_t seed = TestSeed();
-    SCOPED_TRACE("rerun with ZENDRIX_SOAK_SEED=" + std::to_string(seed));
-    std::mt19937 rng(seed);
-    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<uint32_t>(n)); };
+    testing::SoakRandom soak;
+    SCOPED_TRACE(soak.Rerun());
     int withChances = 0;
     for (int trial = 0; trial < 3000; ++trial) {
-        Position position = CoveredPosition(1 + pick(5), 1 + pick(3), 1 + pick(3), 1 + pick(3), 0);
+        Position position = CoveredPosition(1 + soak.Pick(5), 1 + soak.Pick(3), 1 + soak.Pick(3),
+                                            1 + soak.Pick(3), 0);
         const int n = position.SquareCount();
         std::vector<char> mines(n, 0), open(n, 0);
-        const int mineCount = pick(n / 2 + 1);
+        const int mineCount = soak.Pick(n / 2 + 1);
         for (int placed = 0; placed < mineCount;) {
-            const int i = pick(n);
+            const int i = soak.Pick(n);
             if (!mines[i]) mines[i] = 1, ++placed;
         }
         position.mineCount = mineCount;
@@ -57,9 +51,9 @@ TEST(Analysis, MatchesBruteForceExactlyOnSmallPositions) {
         std::vector<int> empty;
         for (int i = 0; i < n; ++i)
             if (!mines[i]) empty.push_back(i);
-        std::shuffle(empty.begin(), empty.end(), rng);
+        std::shuffle(empty.begin(), empty.end(), soak.engine);
         int covered = n;
-        for (size_t k = 0; k < empty.size() && (covered > 16 || pick(3) != 0); ++k) {
+        for (size_t k = 0; k < empty.size() && (covered > 16 || soak.Pick(3) != 0); ++k) {
             open[empty[k]] = 1;
             --covered;
         }
@@ -112,19 +106,17 @@ TEST(Analysis, MatchesBruteForceExactlyOnSmallPositions) {
 // words and the two ends of the exploration meet on many numbers at once. Against every way of
 // putting mines on the groups; the weights of the pass back are random 64-bit numbers.
 TEST(Sweep, CountsEntangledComponentsLikeEnumeration) {
-    const uint32_t seed = TestSeed();
-    SCOPED_TRACE("rerun with ZENDRIX_SOAK_SEED=" + std::to_string(seed));
-    std::mt19937_64 rng(seed);
-    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<uint64_t>(n)); };
+    testing::SoakRandom soak;
+    SCOPED_TRACE(soak.Rerun());
     int wide = 0, withLayouts = 0;
     for (int trial = 0; trial < 1000; ++trial) {
         SCOPED_TRACE("trial " + std::to_string(trial));
         Component component;
-        const int groups = 1 + pick(12);
+        const int groups = 1 + soak.Pick(12);
         std::vector<int> truth(groups);  // a layout that fits, unless one number is put off by one
         for (int g = 0; g < groups; ++g) {
-            component.groupSize.push_back(1 + pick(3));
-            truth[g] = pick(component.groupSize[g] + 1);
+            component.groupSize.push_back(1 + soak.Pick(3));
+            truth[g] = soak.Pick(component.groupSize[g] + 1);
         }
         component.groupConstraints.assign(groups, {});
         auto addNumber = [&](const std::vector<int>& on) {
@@ -138,25 +130,26 @@ TEST(Sweep, CountsEntangledComponentsLikeEnumeration) {
         };
         std::vector<int> all(groups);
         std::iota(all.begin(), all.end(), 0);
-        for (int c = 1 + pick(45); c > 0; --c) {
-            std::shuffle(all.begin(), all.end(), rng);
-            addNumber({all.begin(), all.begin() + 1 + pick(std::min(groups, 4))});
+        for (int c = 1 + soak.Pick(45); c > 0; --c) {
+            std::shuffle(all.begin(), all.end(), soak.engine);
+            addNumber({all.begin(), all.begin() + 1 + soak.Pick(std::min(groups, 4))});
         }
         for (int g = 0; g < groups; ++g) {
             if (component.groupConstraints[g].empty()) addNumber({g});
         }
-        if (pick(4) == 0) {
+        if (soak.Pick(4) == 0) {
             int& value =
-                component.constraintValue[pick(static_cast<int>(component.constraintValue.size()))];
-            value = std::max(0, value + (pick(2) != 0 ? 1 : -1));
+                component
+                    .constraintValue[soak.Pick(static_cast<int>(component.constraintValue.size()))];
+            value = std::max(0, value + (soak.Pick(2) != 0 ? 1 : -1));
         }
         component.order = all;
-        std::shuffle(component.order.begin(), component.order.end(), rng);
+        std::shuffle(component.order.begin(), component.order.end(), soak.engine);
         wide += SweepWidth(component, component.order).first > 12;
 
         const int squares = component.SquareCount();
         std::vector<BigUnsigned> weight;
-        for (int k = 0; k <= squares; ++k) weight.push_back(BigUnsigned(rng()));
+        for (int k = 0; k <= squares; ++k) weight.push_back(BigUnsigned(soak.engine()));
         std::vector<BigUnsigned> counts(squares + 1), mine(groups);
         std::vector<char> feasibleMine(groups, 0), feasibleEmpty(groups, 0);
         // By group index; a number is checked once its last group is set.

@@ -11,15 +11,10 @@
 #include "game/placement.h"
 #include "solver/analysis.h"
 #include "solver/no_guess.h"
+#include "support/game_support.h"
 
 namespace zendrix {
 namespace {
-
-uint32_t SoakSeed() {
-    if (const char* text = std::getenv("ZENDRIX_SOAK_SEED"))
-        return static_cast<uint32_t>(std::strtoul(text, nullptr, 10));
-    return std::random_device{}();
-}
 
 GameState NewGame(int size, int density, int reach) {
     GameState state;
@@ -64,20 +59,18 @@ bool ClearedByCertainSquares(GameState& state, const Square& first) {
 }
 
 TEST(Analysis, CertainVerdictsHoldOverRandomGames) {
-    const uint32_t seed = SoakSeed();
-    SCOPED_TRACE("rerun with ZENDRIX_SOAK_SEED=" + std::to_string(seed));
-    std::mt19937 rng(seed);
-    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<uint32_t>(n)); };
+    testing::SoakRandom soak;
+    SCOPED_TRACE(soak.Rerun());
     StandardRandomSource random;
     random.Reset();
-    random.Seed(static_cast<float>(seed % 100000));
+    random.Seed(static_cast<float>(soak.seed % 100000));
     ColourModel colours;
     NullMoveObserver observer;
     int certain = 0, estimated = 0;
     for (int game = 0; game < 150; ++game) {
-        GameState state = NewGame(pick(3), pick(5), 1 + pick(3));
-        state.useDemoMinefields = pick(4) == 0;
-        state.demoNumber = static_cast<int16_t>(1 + pick(4));
+        GameState state = NewGame(soak.Pick(3), soak.Pick(5), 1 + soak.Pick(3));
+        state.useDemoMinefields = soak.Pick(4) == 0;
+        state.demoNumber = static_cast<int16_t>(1 + soak.Pick(4));
         Play play(state, colours, random, observer);
         for (int move = 0; move < 80 && !state.gameOver; ++move) {
             const Position position = PositionOf(state);
@@ -114,17 +107,17 @@ TEST(Analysis, CertainVerdictsHoldOverRandomGames) {
             }
             // Mostly the Assistant's hint (a safe square, else the lowest chance), sometimes a
             // change of reach, a mark or a press anywhere.
-            const int kind = pick(16);
-            const Square anywhere{1 + pick(state.columnCount), 1 + pick(state.rowCount),
-                                  1 + pick(3)};
+            const int kind = soak.Pick(16);
+            const Square anywhere{1 + soak.Pick(state.columnCount), 1 + soak.Pick(state.rowCount),
+                                  1 + soak.Pick(3)};
             if (kind == 0) {
-                state.reachLevel = static_cast<int16_t>(1 + pick(3));
+                state.reachLevel = static_cast<int16_t>(1 + soak.Pick(3));
                 play.RecountReach();
             } else if (kind == 1 || kind == 2) {
                 play.BoardPress(kind == 1 ? MouseButton::Right : MouseButton::Left, anywhere);
             } else if (!safe.empty() || lowest >= 0) {
                 const Square s = position.SquareAt(
-                    safe.empty() ? lowest : safe[pick(static_cast<int>(safe.size()))]);
+                    safe.empty() ? lowest : safe[soak.Pick(static_cast<int>(safe.size()))]);
                 play.UncoverSquare(s.column, s.row, s.level);
             } else {
                 play.BoardPress(MouseButton::Left, anywhere);
@@ -136,16 +129,16 @@ TEST(Analysis, CertainVerdictsHoldOverRandomGames) {
 }
 
 TEST(NoGuess, FieldsAreClearedFromTheFirstSquareByCertainDeductionsAlone) {
-    const uint32_t seed = SoakSeed();
-    SCOPED_TRACE("rerun with ZENDRIX_SOAK_SEED=" + std::to_string(seed));
-    std::mt19937 rng(seed);
-    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<uint32_t>(n)); };
+    testing::SoakRandom soak;
+    SCOPED_TRACE(soak.Rerun());
     for (int trial = 0; trial < 60; ++trial) {
         // Every size at 2 to 16 %, and the small field at 32 %.
-        const int size = pick(3), density = size == 0 ? pick(5) : pick(4), reach = 1 + pick(3);
+        const int size = soak.Pick(3), density = size == 0 ? soak.Pick(5) : soak.Pick(4),
+                  reach = 1 + soak.Pick(3);
         GameState state = NewGame(size, density, reach);
-        const Square first{1 + pick(state.columnCount), 1 + pick(state.rowCount), 1 + pick(3)};
-        const uint64_t layoutSeed = rng();
+        const Square first{1 + soak.Pick(state.columnCount), 1 + soak.Pick(state.rowCount),
+                           1 + soak.Pick(3)};
+        const uint64_t layoutSeed = soak.engine();
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
         const NoGuessResult result = PlaceMinesWithoutGuessing(state, first, layoutSeed, deadline);
         SCOPED_TRACE("trial " + std::to_string(trial));
@@ -170,17 +163,16 @@ TEST(NoGuess, FieldsAreClearedFromTheFirstSquareByCertainDeductionsAlone) {
 TEST(NoGuess, TheCheckAgreesWithPlayingTheCertainSquares) {
     // Random layouts, some needing a guess and some not: the check of a layout and a replay by
     // the exact analysis on the real moves must agree.
-    const uint32_t seed = SoakSeed();
-    SCOPED_TRACE("rerun with ZENDRIX_SOAK_SEED=" + std::to_string(seed));
-    std::mt19937 rng(seed);
-    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<uint32_t>(n)); };
+    testing::SoakRandom soak;
+    SCOPED_TRACE(soak.Rerun());
     StandardRandomSource random;
     random.Reset();
-    random.Seed(static_cast<float>(seed % 100000));
+    random.Seed(static_cast<float>(soak.seed % 100000));
     int solvable = 0, trials = 300;
     for (int trial = 0; trial < trials; ++trial) {
-        GameState state = NewGame(pick(2), 1 + pick(3), 1 + pick(3));
-        const Square first{1 + pick(state.columnCount), 1 + pick(state.rowCount), 1 + pick(3)};
+        GameState state = NewGame(soak.Pick(2), 1 + soak.Pick(3), 1 + soak.Pick(3));
+        const Square first{1 + soak.Pick(state.columnCount), 1 + soak.Pick(state.rowCount),
+                           1 + soak.Pick(3)};
         PlaceMines(state, random, first.column, first.row, first.level);
         const bool claimed = SolvableWithoutGuessing(state, first);
         ASSERT_EQ(claimed, ClearedByCertainSquares(state, first)) << "trial " << trial << "\n"

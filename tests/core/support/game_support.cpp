@@ -3,11 +3,24 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 
 #include "game/game_dump.h"
 
 namespace zendrix::testing {
+
+namespace {
+
+uint32_t SoakSeed() {
+    if (const char* text = std::getenv("ZENDRIX_SOAK_SEED"))
+        return static_cast<uint32_t>(std::strtoul(text, nullptr, 10));
+    return std::random_device{}();
+}
+
+}  // namespace
+
+SoakRandom::SoakRandom() : seed(SoakSeed()), engine(seed) {}
 
 void StartFixedGame(GameState& state, const char* picture) {
     ASSERT_TRUE(LoadMines(state, picture)) << "picture does not fit a field size";

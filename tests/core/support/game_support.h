@@ -1,8 +1,10 @@
-// Shared helpers for the core tests: a scripted generator, an observer that records what the
-// moves asked to draw, and a temporary working directory.
+// Shared helpers for the core tests: a scripted generator, the random numbers of a soak, an
+// observer that records what the moves asked to draw, and a temporary working directory.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -54,6 +56,18 @@ class RecordingObserver : public MoveObserver {
 // Starts a game on a fixed layout: lays the picture's mines (see game_dump.h) and makes the
 // first uncover skip placement, as the demonstration does.
 void StartFixedGame(GameState& state, const char* picture);
+// The random numbers of a randomised test. The seed is ZENDRIX_SOAK_SEED when that is set (to run
+// a failure again), else a fresh one; put Rerun() in a SCOPED_TRACE so that every failure names it.
+struct SoakRandom {
+    SoakRandom();
+    // 0 .. n - 1.
+    int Pick(int n) { return static_cast<int>(engine() % static_cast<uint64_t>(n)); }
+    std::string Rerun() const { return "rerun with ZENDRIX_SOAK_SEED=" + std::to_string(seed); }
+
+    uint32_t seed;
+    std::mt19937_64 engine;
+};
+
 // Keeps the mines a test laid at the first uncover, instead of laying random ones.
 class KeepLaidMines : public MinePlacement {
   public:
