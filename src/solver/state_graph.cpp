@@ -139,12 +139,6 @@ struct EndStorage {
     std::vector<uint64_t> keys, nextKeys;  // of the last layer, and of the one being built
 };
 
-// Open addressing over the keys of one layer; a slot holds a whole key, so that finding a state
-// touches one place in memory. A slot belongs to the current layer when it carries the table's
-// current stamp, so a new layer clears nothing. The same bytes serve keys of one to four words,
-// whose slots differ in size: bytes last written as slots of another size could read as a slot
-// carrying the current stamp (a key's word landing on the stamp), so they are cleared before
-// they are used with the new size.
 // Zeroed bytes for a table. A large table is laid in 2 MB pages where the system offers them: on
 // the development machine a 4 KB page touched for the first time cost about 10 µs, so a table of
 // a few megabytes, grown on a hard position, took longer than the whole time limit.
@@ -197,6 +191,12 @@ Storage& Kept() {
     return storage;
 }
 
+// Open addressing over the keys of one layer; a slot holds a whole key, so that finding a state
+// touches one place in memory. A slot belongs to the current layer when it carries the table's
+// current stamp, so a new layer clears nothing. The same bytes serve keys of one to four words,
+// whose slots differ in size: bytes last written as slots of another size could read as a slot
+// carrying the current stamp (a key's word landing on the stamp), so they are cleared before
+// they are used with the new size.
 template <int K>
 class Table {
   public:
