@@ -467,19 +467,23 @@ class LockHeld {
         if (lock_ == nullptr) return;
         fs::path lockPath = file;
         lockPath += ".lock";
-        held_ = lock_->Lock(lockPath, kLockTimeout, error_);
+        result_ = lock_->Lock(lockPath, kLockTimeout, error_);
     }
     ~LockHeld() {
-        if (lock_ != nullptr && held_) lock_->Unlock();
+        if (lock_ != nullptr && result_ == DataFileLock::Result::kTaken) lock_->Unlock();
     }
     LockHeld(const LockHeld&) = delete;
     LockHeld& operator=(const LockHeld&) = delete;
-    bool held() const { return lock_ == nullptr || held_; }
+    bool held() const { return lock_ == nullptr || result_ == DataFileLock::Result::kTaken; }
+    // Not held because another copy kept it, rather than because the folder refused it.
+    bool heldElsewhere() const {
+        return lock_ != nullptr && result_ == DataFileLock::Result::kHeldElsewhere;
+    }
     const std::string& error() const { return error_; }
 
   private:
     DataFileLock* lock_;
-    bool held_ = false;
+    DataFileLock::Result result_ = DataFileLock::Result::kTaken;
     std::string error_;
 };
 
@@ -558,6 +562,11 @@ DataFileReport DataFile::Save(const BestScoreTable& table, const ColourModel& co
     }
 
     const LockHeld lock(lock_.get(), inspection.target);
+    if (!lock.held() && !lock.heldElsewhere()) {
+        return refuse(SaveRefusal::kFailed, lock.error(),
+                      "The best scores and colours could not be saved in " + Shown(path_) + " (" +
+                          lock.error() + ")." + kNotOnDisk);
+    }
     if (!lock.held()) {
         return refuse(SaveRefusal::kLocked, lock.error(),
                       "The best scores and colours could not be saved in " + Shown(path_) +

@@ -76,11 +76,16 @@ SavedChoices MergeSaves(const SavedChoices& base, const SavedChoices& mine,
 // QLockFile; tests may use their own.
 class DataFileLock {
   public:
+    enum class Result {
+        kTaken,
+        kHeldElsewhere,  // another copy kept it for the whole wait
+        kCannotCreate,   // the folder refuses the lock file (read-only, full, no permission)
+    };
     virtual ~DataFileLock() = default;
     // Takes the lock file `path`, waiting at most `timeout` (a lock left by a dead process is taken
-    // over). False, with the reason, when it stays taken or cannot be made.
-    virtual bool Lock(const std::filesystem::path& path, std::chrono::milliseconds timeout,
-                      std::string& error) = 0;
+    // over). Unless taken, `error` says why.
+    virtual Result Lock(const std::filesystem::path& path, std::chrono::milliseconds timeout,
+                        std::string& error) = 0;
     virtual void Unlock() = 0;
 };
 

@@ -10,30 +10,33 @@ namespace {
 constexpr int kStaleAfterMs = 15000;
 }  // namespace
 
-bool QtDataFileLock::Lock(const std::filesystem::path& path, std::chrono::milliseconds timeout,
-                          std::string& error) {
+DataFileLock::Result QtDataFileLock::Lock(const std::filesystem::path& path,
+                                          std::chrono::milliseconds timeout, std::string& error) {
     lock_ = std::make_unique<QLockFile>(QString::fromStdString(path.string()));
     lock_->setStaleLockTime(kStaleAfterMs);
-    if (lock_->tryLock(static_cast<int>(timeout.count()))) return true;
+    if (lock_->tryLock(static_cast<int>(timeout.count()))) return Result::kTaken;
+    const std::string name = "its lock file \"" + path.filename().string() + "\"";
+    Result result = Result::kCannotCreate;
     switch (lock_->error()) {
         case QLockFile::LockFailedError: {
             qint64 pid = 0;
             QString host, application;
-            error = "its lock file \"" + path.filename().string() + "\" is held";
+            error = name + " is held";
             if (lock_->getLockInfo(&pid, &host, &application)) {
                 error += " by process " + std::to_string(pid);
             }
+            result = Result::kHeldElsewhere;
             break;
         }
         case QLockFile::PermissionError:
-            error = "its lock file \"" + path.string() + "\" cannot be created: permission denied";
+            error = name + " cannot be created: the folder cannot be written";
             break;
         default:
-            error = "its lock file \"" + path.string() + "\" cannot be created";
+            error = name + " cannot be created";
             break;
     }
     lock_.reset();
-    return false;
+    return result;
 }
 
 void QtDataFileLock::Unlock() {

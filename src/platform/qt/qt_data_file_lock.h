@@ -11,8 +11,8 @@ namespace zendrix {
 
 class QtDataFileLock : public DataFileLock {
   public:
-    bool Lock(const std::filesystem::path& path, std::chrono::milliseconds timeout,
-              std::string& error) override;
+    Result Lock(const std::filesystem::path& path, std::chrono::milliseconds timeout,
+                std::string& error) override;
     void Unlock() override;
 
   private:

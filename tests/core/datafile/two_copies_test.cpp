@@ -104,14 +104,15 @@ TEST(TwoCopies, AResultPushedOutIsNoDeletion) {
 
 class FakeLock : public DataFileLock {
   public:
-    explicit FakeLock(bool free) : free_(free) {}
-    bool Lock(const fs::path& path, std::chrono::milliseconds timeout,
-              std::string& error) override {
+    explicit FakeLock(Result result) : result_(result) {}
+    Result Lock(const fs::path& path, std::chrono::milliseconds timeout,
+                std::string& error) override {
         asked = path;
         waited = timeout;
-        if (!free_) error = "held by process 4242";
-        held = free_;
-        return free_;
+        if (result_ == Result::kHeldElsewhere) error = "held by process 4242";
+        if (result_ == Result::kCannotCreate) error = "the folder cannot be written";
+        held = result_ == Result::kTaken;
+        return result_;
     }
     void Unlock() override { held = false; }
 
@@ -120,25 +121,38 @@ class FakeLock : public DataFileLock {
     bool held = false;
 
   private:
-    bool free_;
+    Result result_;
 };
 
-TEST(TwoCopies, ALockThatStaysTakenLeavesTheFileAndSaysTheDataIsNotOnDisk) {
-    TempDirectory dir;
-    const std::string before = FormatDataFile(BestScoreTable{}, ColourModel{});
-    WriteBytes(dir / kDataFileName, before);
-    auto lock = std::make_shared<FakeLock>(false);
-    DataFile file(dir.path(), lock);
-    BestScoreTable table;
-    table.At(1, 1, 1) = Result("Waiting", 50);
+TEST(TwoCopies, ALockNotTakenLeavesTheFileAndSaysWhyAndThatTheDataIsNotOnDisk) {
+    // Another copy holding the lock is not the same trouble as a folder refusing it: the player
+    // is told which one it is.
+    struct Case {
+        DataFileLock::Result lockResult;
+        SaveRefusal refusal;
+        bool blamesAnotherCopy;
+    };
+    for (const Case& c : {Case{DataFileLock::Result::kHeldElsewhere, SaveRefusal::kLocked, true},
+                          Case{DataFileLock::Result::kCannotCreate, SaveRefusal::kFailed, false}}) {
+        TempDirectory dir;
+        const std::string before = FormatDataFile(BestScoreTable{}, ColourModel{});
+        WriteBytes(dir / kDataFileName, before);
+        auto lock = std::make_shared<FakeLock>(c.lockResult);
+        DataFile file(dir.path(), lock);
+        BestScoreTable table;
+        table.At(1, 1, 1) = Result("Waiting", 50);
 
-    const DataFileReport report = file.WriteBestScores(table, ColourModel{});
-    EXPECT_EQ(report.outcome, DataFileOutcome::kNotWritten);
-    EXPECT_EQ(report.refusal, SaveRefusal::kLocked);
-    EXPECT_NE(report.message.find("not on the disk yet"), std::string::npos) << report.message;
-    EXPECT_EQ(lock->asked, dir / "3DZendrix.dat.lock");
-    EXPECT_GE(lock->waited, std::chrono::milliseconds(1000));
-    EXPECT_EQ(ReadBytes(dir / kDataFileName), before);
+        const DataFileReport report = file.WriteBestScores(table, ColourModel{});
+        EXPECT_EQ(report.outcome, DataFileOutcome::kNotWritten);
+        EXPECT_EQ(report.refusal, c.refusal);
+        EXPECT_NE(report.message.find("not on the disk yet"), std::string::npos) << report.message;
+        EXPECT_EQ(report.message.find("another copy") != std::string::npos, c.blamesAnotherCopy)
+            << report.message;
+        EXPECT_EQ(lock->asked, dir / "3DZendrix.dat.lock");
+        EXPECT_GE(lock->waited, std::chrono::milliseconds(1000));
+        EXPECT_FALSE(lock->held);
+        EXPECT_EQ(ReadBytes(dir / kDataFileName), before);
+    }
 }
 
 TEST(TwoCopies, LeftoversOfKilledSavesNeverBlockASaveAndGoUnderTheLock) {
@@ -150,7 +164,7 @@ TEST(TwoCopies, LeftoversOfKilledSavesNeverBlockASaveAndGoUnderTheLock) {
     fs::create_directory(dir / "3DZendrix.dat.tmp.151");
     WriteBytes(dir / "3DZendrix.dat.tmpl", "the player's");
 
-    auto lock = std::make_shared<FakeLock>(true);
+    auto lock = std::make_shared<FakeLock>(DataFileLock::Result::kTaken);
     DataFile file(dir.path(), lock);
     BestScoreTable table;
     ColourModel colours;
