@@ -185,7 +185,7 @@ class LineParser {
         if (fields_.size() != expected) {
             reason_ = "it has " + std::to_string(fields_.size()) + " field" +
                       (fields_.size() == 1 ? "" : "s") + " where " + std::to_string(expected) +
-                      " are expected";
+                      (expected == 1 ? " is expected" : " are expected");
             return false;
         }
         return true;
