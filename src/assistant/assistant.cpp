@@ -56,6 +56,12 @@ std::string SquareName(const Square& square) {
            ", column " + std::to_string(square.column);
 }
 
+// A game of the player's own: the demonstration's scripted moves get neither hints nor chances,
+// which would hide the very colours its texts point at.
+bool InPlay(const GameState& game) {
+    return game.columnCount > 0 && !game.gameOver && !game.demonstrationMode;
+}
+
 bool FirstUncoverOfRandomMinefield(const GameState& game) {
     return game.uncoveredCount == 0 && !game.useDemoMinefields && !game.demonstrationMode;
 }
@@ -98,7 +104,7 @@ const std::vector<LegendEntry>& ChancesLegend() {
 }
 
 bool Assistant::ChancesShown(const GameState& game) const {
-    return windowOpen_ && chancesChecked_ && game.columnCount > 0 && !game.gameOver;
+    return windowOpen_ && chancesChecked_ && InPlay(game);
 }
 
 void Assistant::Changed() {
@@ -156,8 +162,8 @@ const std::string& Assistant::ReviewText() {
 std::optional<Square> Assistant::AskHint(const GameState& game, const Square& near) {
     hintPosition_.reset();
     hintSquare_.reset();
-    if (game.columnCount <= 0 || game.gameOver) {
-        hintLine_ = "No game in play: start a new minefield for a hint.";
+    if (!InPlay(game)) {
+        hintLine_ = "No game of yours in play: start a new minefield for a hint.";
         Changed();
         return std::nullopt;
     }
@@ -208,8 +214,8 @@ void Assistant::AddChances(Overlay& overlay, const BoardGeometry& geometry,
 
 std::string Assistant::ChancesStatus(const GameState& game) const {
     if (!chancesChecked_) return "";
-    if (game.columnCount <= 0 || game.gameOver) {
-        return "The chances are drawn while a game is in play.";
+    if (!InPlay(game)) {
+        return "The chances are drawn while a game of yours is in play.";
     }
     if (!analysed_ || !(PositionOf(game) == *analysed_)) return "";
     std::string text;

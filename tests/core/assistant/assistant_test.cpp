@@ -19,17 +19,21 @@ GameState NewGame(bool demo) {
 
 TEST(Assistant, ChancesMakeAGameAssistedOnlyWhileDrawnInPlay) {
     struct Case {
-        bool windowOpen, checked, gameOver, assisted;
+        bool windowOpen, checked, gameOver, demonstration, assisted;
     };
-    for (const Case& c : {Case{true, true, false, true}, Case{false, true, false, false},
-                          Case{true, false, false, false}, Case{true, true, true, false}}) {
+    for (const Case& c :
+         {Case{true, true, false, false, true}, Case{false, true, false, false, false},
+          Case{true, false, false, false, false}, Case{true, true, true, false, false},
+          Case{true, true, false, true, false}}) {
         Assistant assistant;
         GameState game = NewGame(false);
         game.gameOver = c.gameOver;
+        game.demonstrationMode = c.demonstration;
         assistant.SetWindowOpen(c.windowOpen);
         assistant.SetChancesChecked(c.checked);
         assistant.Follow(game);
-        EXPECT_EQ(assistant.assisted(), c.assisted) << c.windowOpen << c.checked << c.gameOver;
+        EXPECT_EQ(assistant.assisted(), c.assisted)
+            << c.windowOpen << c.checked << c.gameOver << c.demonstration;
         Overlay overlay;
         assistant.AddChances(overlay, BoardGeometry{}, game);
         EXPECT_EQ(overlay.faces.size(), c.assisted ? size_t(game.SquareCount()) : size_t{0});
@@ -53,12 +57,16 @@ TEST(Assistant, FirstHintOfARandomMinefieldIsTheSquareAtHand) {
         EXPECT_EQ(assistant.HintAnnouncement(game, near), reason);
         EXPECT_EQ(assistant.HintAnnouncement(game, Square{1, 1, 1}), "");
     }
-    // After the end there is nothing to hint, and nothing is counted as help.
-    Assistant assistant;
-    GameState over = NewGame(false);
-    over.gameOver = true;
-    EXPECT_EQ(assistant.AskHint(over, near), std::nullopt);
-    EXPECT_FALSE(assistant.assisted());
+    // After the end, and on the demonstration's moves, there is nothing to hint, and nothing is
+    // counted as help.
+    for (const bool demonstration : {false, true}) {
+        Assistant assistant;
+        GameState notYours = NewGame(false);
+        notYours.gameOver = !demonstration;
+        notYours.demonstrationMode = demonstration;
+        EXPECT_EQ(assistant.AskHint(notYours, near), std::nullopt);
+        EXPECT_FALSE(assistant.assisted());
+    }
 }
 
 }  // namespace
