@@ -59,7 +59,18 @@ struct Touch {
     FieldAt field;  // of the number, unless it opens here
     int value;      // the number's residual when it opens here
     int after;      // its squares still to come after this group
+    int most;       // the most mines those squares can hold in a layout that fits
+    int least;      // the fewest they can hold
     bool opens;     // this group is its first
+    // Open numbers this group does not touch that share squares to come with this one: a number
+    // needing r mines on its squares to come puts at least r - outside of them on the shared
+    // ones, and at most `shared` there.
+    struct Pair {
+        FieldAt field;
+        int outside;
+        int shared;
+    };
+    std::vector<Pair> pairs;
 };
 
 struct StepPlan {
@@ -89,17 +100,93 @@ Plan MakePlan(const Component& component, const std::vector<int>& sequence) {
             left[c] += component.groupSize[group];
         }
     }
+    // The groups two numbers share, for the bounds below.
+    struct Shared {
+        int other;
+        int squares;
+        std::vector<int> groups;
+    };
+    std::vector<std::vector<Shared>> shared(constraints);
+    std::vector<int> total(constraints, 0);
+    for (int step = 0; step < steps; ++step) {
+        const int group = sequence[step];
+        const auto& touched = component.groupConstraints[group];
+        for (int c : touched) {
+            total[c] += component.groupSize[group];
+            for (int d : touched) {
+                if (d == c) continue;
+                auto& list = shared[c];
+                auto it = std::find_if(list.begin(), list.end(),
+                                       [d](const Shared& p) { return p.other == d; });
+                if (it == list.end()) it = list.insert(list.end(), {d, 0, {}});
+                it->squares += component.groupSize[group];
+                it->groups.push_back(group);
+            }
+        }
+    }
+    std::vector<char> claimed(component.groupSize.size(), 0);
+    std::vector<std::pair<int, const Shared*>> gains;
+    // Numbers wholly ahead whose shares of c's squares to come are disjoint each need their
+    // mines: some of them must lie on c's squares (`least`), and c's squares they see hold at
+    // most their values (`most`).
+    auto bound = [&](int c, int step, bool least) {
+        gains.clear();
+        for (const Shared& s : shared[c]) {
+            if (first[s.other] <= step) continue;
+            const int value = component.constraintValue[s.other];
+            const int gain = least ? value - (total[s.other] - s.squares)
+                                   : s.squares - std::min(value, s.squares);
+            if (gain > 0) gains.push_back({gain, &s});
+        }
+        std::sort(gains.begin(), gains.end(),
+                  [](const auto& a, const auto& b) { return a.first > b.first; });
+        int sum = 0;
+        std::vector<int> used;
+        for (const auto& [gain, s] : gains) {
+            if (std::any_of(s->groups.begin(), s->groups.end(),
+                            [&](int g) { return claimed[g] != 0; })) {
+                continue;
+            }
+            for (int g : s->groups) {
+                claimed[g] = 1;
+                used.push_back(g);
+            }
+            sum += gain;
+        }
+        for (int g : used) claimed[g] = 0;
+        return sum;
+    };
     Plan plan;
     plan.slot.assign(constraints, -1);
     plan.steps.resize(steps);
     std::vector<char> used;
+    std::vector<int> position(component.groupSize.size());
+    for (int step = 0; step < steps; ++step) position[sequence[step]] = step;
     for (int step = 0; step < steps; ++step) {
         const int group = sequence[step];
+        const auto& touched = component.groupConstraints[group];
         StepPlan& sp = plan.steps[step];
         sp.size = component.groupSize[group];
         for (int c : component.groupConstraints[group]) {
             left[c] -= sp.size;
-            Touch touch{{}, component.constraintValue[c], left[c], first[c] == step};
+            Touch touch{{}, component.constraintValue[c], left[c], left[c], 0, first[c] == step,
+                        {}};
+            touch.least = bound(c, step, true);
+            touch.most = left[c] - bound(c, step, false);
+            for (const Shared& sh : shared[c]) {
+                const int d = sh.other;
+                if (first[d] >= step || last[d] <= step || plan.slot[d] < 0 ||
+                    plan.slot[d] >= kMaxWords * kFieldsPerWord ||
+                    std::find(touched.begin(), touched.end(), d) != touched.end()) {
+                    continue;
+                }
+                int common = 0;
+                for (int g : sh.groups) {
+                    if (position[g] > step) common += component.groupSize[g];
+                }
+                if (common > 0)
+                    touch.pairs.push_back({Locate(plan.slot[d]), left[d] - common, common});
+            }
             if (touch.opens && last[c] == step) {
                 // Decided by this group alone: it takes exactly the number's mines.
                 sp.touches.push_back(touch);
@@ -446,8 +533,13 @@ class Explorer {
             int jl = 0, jh = sp.size;
             for (const Touch& t : sp.touches) {
                 const int r = t.opens ? t.value : Field(key, t.field);
-                jh = std::min(jh, r);
-                jl = std::max(jl, r - t.after);
+                jh = std::min(jh, r - t.least);
+                jl = std::max(jl, r - t.most);
+                for (const Touch::Pair& p : t.pairs) {
+                    const int other = Field(key, p.field);
+                    jh = std::min(jh, r - (other - p.outside));
+                    jl = std::max(jl, r - (t.after - p.shared) - std::min(other, p.shared));
+                }
             }
             start[e] = static_cast<uint32_t>(targets.size());
             if (jl > jh) {
