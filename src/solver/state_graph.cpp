@@ -105,6 +105,7 @@ Plan MakePlan(const Component& component, const std::vector<int>& sequence) {
         int other;
         int squares;
         std::vector<int> groups;
+        int ahead = 0;  // of `squares`, those after the step being planned
     };
     std::vector<std::vector<Shared>> shared(constraints);
     std::vector<int> total(constraints, 0);
@@ -118,14 +119,16 @@ Plan MakePlan(const Component& component, const std::vector<int>& sequence) {
                 auto& list = shared[c];
                 auto it = std::find_if(list.begin(), list.end(),
                                        [d](const Shared& p) { return p.other == d; });
-                if (it == list.end()) it = list.insert(list.end(), {d, 0, {}});
+                if (it == list.end()) it = list.insert(list.end(), {d, 0, {}, 0});
                 it->squares += component.groupSize[group];
+                it->ahead += component.groupSize[group];
                 it->groups.push_back(group);
             }
         }
     }
     std::vector<char> claimed(component.groupSize.size(), 0);
     std::vector<std::pair<int, const Shared*>> gains;
+    std::vector<int> claimedNow;
     // Numbers wholly ahead whose shares of c's squares to come are disjoint each need their
     // mines: some of them must lie on c's squares (`least`), and c's squares they see hold at
     // most their values (`most`).
@@ -141,7 +144,7 @@ Plan MakePlan(const Component& component, const std::vector<int>& sequence) {
         std::sort(gains.begin(), gains.end(),
                   [](const auto& a, const auto& b) { return a.first > b.first; });
         int sum = 0;
-        std::vector<int> used;
+        claimedNow.clear();
         for (const auto& [gain, s] : gains) {
             if (std::any_of(s->groups.begin(), s->groups.end(),
                             [&](int g) { return claimed[g] != 0; })) {
@@ -149,24 +152,29 @@ Plan MakePlan(const Component& component, const std::vector<int>& sequence) {
             }
             for (int g : s->groups) {
                 claimed[g] = 1;
-                used.push_back(g);
+                claimedNow.push_back(g);
             }
             sum += gain;
         }
-        for (int g : used) claimed[g] = 0;
+        for (int g : claimedNow) claimed[g] = 0;
         return sum;
     };
     Plan plan;
     plan.slot.assign(constraints, -1);
     plan.steps.resize(steps);
     std::vector<char> used;
-    std::vector<int> position(component.groupSize.size());
-    for (int step = 0; step < steps; ++step) position[sequence[step]] = step;
     for (int step = 0; step < steps; ++step) {
         const int group = sequence[step];
         const auto& touched = component.groupConstraints[group];
         StepPlan& sp = plan.steps[step];
         sp.size = component.groupSize[group];
+        for (int c : touched) {
+            for (Shared& sh : shared[c]) {
+                if (std::find(touched.begin(), touched.end(), sh.other) != touched.end()) {
+                    sh.ahead -= sp.size;
+                }
+            }
+        }
         for (int c : component.groupConstraints[group]) {
             left[c] -= sp.size;
             Touch touch{{}, component.constraintValue[c], left[c], left[c], 0, first[c] == step,
@@ -180,10 +188,7 @@ Plan MakePlan(const Component& component, const std::vector<int>& sequence) {
                     std::find(touched.begin(), touched.end(), d) != touched.end()) {
                     continue;
                 }
-                int common = 0;
-                for (int g : sh.groups) {
-                    if (position[g] > step) common += component.groupSize[g];
-                }
+                const int common = sh.ahead;
                 if (common > 0)
                     touch.pairs.push_back({Locate(plan.slot[d]), left[d] - common, common});
             }
