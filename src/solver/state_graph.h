@@ -5,7 +5,8 @@
 // positions of real games often more than 90 %); a sweep from the other end never reaches them.
 // So the states are explored from both ends of the order at once, always extending the end that
 // holds fewer, until the two ends meet; only states through which they meet are kept, with the
-// moves between them. Counting then runs over these alone (sweep.h).
+// moves between them. Counting then runs over these alone (sweep.h). Each end drops at once the
+// states that the numbers still ahead rule out, alone or paired with another open number.
 #pragma once
 
 #include <chrono>
