@@ -100,65 +100,47 @@ Plan MakePlan(const Component& component, const std::vector<int>& sequence) {
             left[c] += component.groupSize[group];
         }
     }
-    // The groups two numbers share, for the bounds below.
+    // The squares two numbers share, for the bounds below.
     struct Shared {
         int other;
         int squares;
-        std::vector<int> groups;
         int ahead = 0;  // of `squares`, those after the step being planned
     };
     std::vector<std::vector<Shared>> shared(constraints);
+    std::vector<std::vector<int>> stepsOf(constraints);
     std::vector<int> total(constraints, 0);
     for (int step = 0; step < steps; ++step) {
         const int group = sequence[step];
-        const auto& touched = component.groupConstraints[group];
-        for (int c : touched) {
+        for (int c : component.groupConstraints[group]) {
             total[c] += component.groupSize[group];
-            for (int d : touched) {
-                if (d == c) continue;
-                auto& list = shared[c];
-                auto it = std::find_if(list.begin(), list.end(),
-                                       [d](const Shared& p) { return p.other == d; });
-                if (it == list.end()) it = list.insert(list.end(), {d, 0, {}, 0});
-                it->squares += component.groupSize[group];
-                it->ahead += component.groupSize[group];
-                it->groups.push_back(group);
-            }
+            stepsOf[c].push_back(step);
         }
     }
-    std::vector<char> claimed(component.groupSize.size(), 0);
-    std::vector<std::pair<int, const Shared*>> gains;
-    std::vector<int> claimedNow;
-    // Numbers wholly ahead whose shares of c's squares to come are disjoint each need their
-    // mines: some of them must lie on c's squares (`least`), and c's squares they see hold at
-    // most their values (`most`).
-    auto bound = [&](int c, int step, bool least) {
-        gains.clear();
-        for (const Shared& s : shared[c]) {
-            if (first[s.other] <= step) continue;
-            const int value = component.constraintValue[s.other];
-            const int gain = least ? value - (total[s.other] - s.squares)
-                                   : s.squares - std::min(value, s.squares);
-            if (gain > 0) gains.push_back({gain, &s});
-        }
-        std::sort(gains.begin(), gains.end(),
-                  [](const auto& a, const auto& b) { return a.first > b.first; });
-        int sum = 0;
-        claimedNow.clear();
-        for (const auto& [gain, s] : gains) {
-            if (std::any_of(s->groups.begin(), s->groups.end(),
-                            [&](int g) { return claimed[g] != 0; })) {
-                continue;
+    // Per number, for each of its steps in turn, where the other numbers of that group are in
+    // its list.
+    std::vector<std::vector<int>> sharedOn(constraints);
+    std::vector<int> indexOf(constraints, -1);
+    for (int c = 0; c < constraints; ++c) {
+        auto& list = shared[c];
+        for (int step : stepsOf[c]) {
+            const int group = sequence[step];
+            for (int d : component.groupConstraints[group]) {
+                if (d == c) continue;
+                if (indexOf[d] < 0) {
+                    indexOf[d] = static_cast<int>(list.size());
+                    list.push_back({d, 0, 0});
+                }
+                list[indexOf[d]].squares += component.groupSize[group];
+                sharedOn[c].push_back(indexOf[d]);
             }
-            for (int g : s->groups) {
-                claimed[g] = 1;
-                claimedNow.push_back(g);
-            }
-            sum += gain;
         }
-        for (int g : claimedNow) claimed[g] = 0;
-        return sum;
-    };
+        for (Shared& sh : list) {
+            sh.ahead = sh.squares;
+            indexOf[sh.other] = -1;
+        }
+    }
+    std::vector<int> touchedAt(constraints, -1);  // the last step that touched the number
+    std::vector<size_t> taken(constraints, 0);    // of sharedOn[c]
     Plan plan;
     plan.slot.assign(constraints, -1);
     plan.steps.resize(steps);
@@ -169,23 +151,31 @@ Plan MakePlan(const Component& component, const std::vector<int>& sequence) {
         StepPlan& sp = plan.steps[step];
         sp.size = component.groupSize[group];
         for (int c : touched) {
-            for (Shared& sh : shared[c]) {
-                if (std::find(touched.begin(), touched.end(), sh.other) != touched.end()) {
-                    sh.ahead -= sp.size;
-                }
+            touchedAt[c] = step;
+            for (size_t k = 1; k < touched.size(); ++k) {
+                shared[c][sharedOn[c][taken[c]++]].ahead -= sp.size;
             }
         }
         for (int c : component.groupConstraints[group]) {
             left[c] -= sp.size;
             Touch touch{{}, component.constraintValue[c], left[c], left[c], 0, first[c] == step,
                         {}};
-            touch.least = bound(c, step, true);
-            touch.most = left[c] - bound(c, step, false);
             for (const Shared& sh : shared[c]) {
+                if (left[c] == 0) break;
                 const int d = sh.other;
-                if (first[d] >= step || last[d] <= step || plan.slot[d] < 0 ||
-                    plan.slot[d] >= kMaxWords * kFieldsPerWord ||
-                    std::find(touched.begin(), touched.end(), d) != touched.end()) {
+                if (first[d] > step) {
+                    // Wholly ahead, d needs its mines: at least value - (its squares outside
+                    // c's) of them lie on c's squares to come, and c's squares it sees hold at
+                    // most its value. (Summing over several such numbers with disjoint shares
+                    // gained nothing measurable.)
+                    const int value = component.constraintValue[d];
+                    touch.least = std::max(touch.least, value - (total[d] - sh.squares));
+                    touch.most =
+                        std::min(touch.most, left[c] - sh.squares + std::min(value, sh.squares));
+                    continue;
+                }
+                if (first[d] == step || last[d] <= step || plan.slot[d] < 0 ||
+                    plan.slot[d] >= kMaxWords * kFieldsPerWord || touchedAt[d] == step) {
                     continue;
                 }
                 const int common = sh.ahead;
@@ -194,7 +184,7 @@ Plan MakePlan(const Component& component, const std::vector<int>& sequence) {
             }
             if (touch.opens && last[c] == step) {
                 // Decided by this group alone: it takes exactly the number's mines.
-                sp.touches.push_back(touch);
+                sp.touches.push_back(std::move(touch));
                 continue;
             }
             if (touch.opens) {
@@ -211,7 +201,7 @@ Plan MakePlan(const Component& component, const std::vector<int>& sequence) {
                     sp.open[touch.field.word] += one * static_cast<uint64_t>(touch.value);
                 sp.lower[touch.field.word] += one;
             }
-            sp.touches.push_back(touch);
+            sp.touches.push_back(std::move(touch));
         }
         for (int c : component.groupConstraints[group]) {
             if (last[c] == step && first[c] != step) used[plan.slot[c]] = 0;
