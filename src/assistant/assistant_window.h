@@ -29,8 +29,6 @@ class AssistantWindow : public QWidget, private AssistantListener {
 
     // Brings the window up front with the keyboard focus on the Hint button.
     void showAndFocus();
-    // Whether a count of estimated chances is going on, for tests.
-    bool refining() const { return worker_.joinable(); }
 
   signals:
     // F3 in this window: the keys go back to the board.
