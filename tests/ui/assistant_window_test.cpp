@@ -1,7 +1,7 @@
 // The Assistant through the real main window, offscreen: F3 and H, the hint and what a screen
 // reader hears of it, the mine chances over the kept picture, the review of a lost game, the
 // end-of-game dialogue of an assisted game against an unassisted one, and the no-guess minefields
-// with their stored setting and their fallback.
+// with their stored setting and their fallback, and the second count of estimated chances.
 #include <QCheckBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -10,6 +10,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
+#include <random>
 
 #include "assistant/assistant_window.h"
 #include "board/board_widget.h"
@@ -32,6 +34,7 @@ class AssistantWindowTest : public QObject {
     void cleanup();
     void assistedGameAgainstAnUnassistedOne();
     void noGuessMinefieldsAreKeptAndNeedNoGuess();
+    void estimatedChancesAreCountedAgainAwayFromTheGame();
 
   private:
     MineBoardWindow& Window() { return *started_.window; }
@@ -298,6 +301,51 @@ void AssistantWindowTest::noGuessMinefieldsAreKeptAndNeedNoGuess() {
     const GameState layout = DemoLayout();
     Click(Qt::LeftButton, first);
     QCOMPARE(Game().mineMap, layout.mineMap);
+}
+
+void AssistantWindowTest::estimatedChancesAreCountedAgainAwayFromTheGame() {
+    // A Large demo minefield at 32 % under reach 26, its safe squares uncovered here and there
+    // with the chances shown: soon a position is too large to count within the game's limits.
+    // The window counts it again on a thread of its own, away from the game, and says how that
+    // ended.
+    Window().action("mDemo")->trigger();
+    Window().action("mSize2")->trigger();
+    Window().action("mminedensity4")->trigger();
+    Window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&Window()));
+    QTest::keyClick(Board(), Qt::Key_F3);
+    QVERIFY(QTest::qWaitForWindowExposed(Assistant()));
+    Tick("chkMineChances");
+    const GameState layout = DemoLayout();
+    std::vector<Square> safe;
+    for (int c = 1; c <= Game().columnCount; ++c)
+        for (int r = 1; r <= Game().rowCount; ++r)
+            for (int l = 1; l <= Game().levelCount; ++l)
+                if (!layout.IsMine(c, r, l)) safe.push_back({c, r, l});
+    std::shuffle(safe.begin(), safe.end(), std::mt19937(7));
+    auto nextSafe = [&] {
+        while (!Game().IsCovered(safe.back().column, safe.back().row, safe.back().level))
+            safe.pop_back();
+        return safe.back();
+    };
+    bool estimated = false;
+    while (!estimated && !Game().gameOver) {
+        Click(Qt::LeftButton, nextSafe());
+        estimated = Text("lblChances").contains("estimates");
+    }
+    QVERIFY2(estimated, "no position of the game was left to an estimate");
+    // The count comes back to the window, which draws exact chances or says that there were too
+    // many layouts even so; the tint stays on every covered square.
+    const Position estimatedPosition = PositionOf(Game());
+    QVERIFY(Text("lblChances").contains("counting them exactly"));
+    QTRY_VERIFY_WITH_TIMEOUT(!Text("lblChances").contains("counting them exactly"), 15000);
+    const QString status = Text("lblChances");
+    QVERIFY2(status.startsWith("Exact chances") || status.contains("too many layouts to count"),
+             qPrintable(status));
+    int covered = 0;
+    for (int i = 0; i < estimatedPosition.SquareCount(); ++i)
+        covered += estimatedPosition.IsCovered(i);
+    QCOMPARE(static_cast<int>(Board()->overlay().faces.size()), covered);
 }
 
 QTEST_MAIN(AssistantWindowTest)
