@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include "board/cursor.h"
 #include "game/placement.h"
 #include "solver/assistant_texts.h"
 #include "solver/no_guess.h"
@@ -49,11 +50,6 @@ OverlayColour RampColour(double chance) {
     };
     return {mix(a.colour.red, b.colour.red), mix(a.colour.green, b.colour.green),
             mix(a.colour.blue, b.colour.blue), 255};
-}
-
-std::string SquareName(const Square& square) {
-    return "Level " + std::to_string(square.level) + ", row " + std::to_string(square.row) +
-           ", column " + std::to_string(square.column);
 }
 
 // A game of the player's own: the demonstration's scripted moves get neither hints nor chances,

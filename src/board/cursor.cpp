@@ -63,12 +63,16 @@ void BoardCursor::FitTo(const GameState& state) {
     square_.level = std::clamp(square_.level, 1, static_cast<int>(state.levelCount));
 }
 
+std::string SquareName(const Square& square) {
+    return "Level " + std::to_string(square.level) + ", row " + std::to_string(square.row) +
+           ", column " + std::to_string(square.column);
+}
+
 std::string DescribeSquare(const GameState& state, const ColourModel& colours,
                            const Square& square) {
     if (!state.InField(square)) return "";
     const int c = square.column, r = square.row, l = square.level;
-    std::string text = "Level " + std::to_string(l) + ", row " + std::to_string(r) + ", column " +
-                       std::to_string(c) + ": ";
+    std::string text = SquareName(square) + ": ";
     const bool struck =
         state.gameOver && state.struckColumn == c && state.struckRow == r && state.struckLevel == l;
     if (struck) return text + "struck mine";

@@ -47,6 +47,9 @@ class BoardCursor {
     bool visible_ = false;
 };
 
+// "Level 2, row 3, column 5": how a square is named to the player.
+std::string SquareName(const Square& square);
+
 // What a square shows, for a screen reader: "Level 2, row 3, column 5: uncovered, 4" or
 // "Level 1, row 1, column 1: covered, marked red". A mark colour is named by its palette name,
 // a changeable colour by the name the player gave it. Empty outside the field.

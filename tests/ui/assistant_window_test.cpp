@@ -203,8 +203,7 @@ void AssistantWindowTest::assistedGameAgainstAnUnassistedOne() {
     QVERIFY(Board()->overlay().faces.empty());
     Tick("chkMineChances");
     const Analysis analysis = Analyse(position);
-    int covered = 0;
-    for (int i = 0; i < position.SquareCount(); ++i) covered += position.IsCovered(i);
+    int covered = Game().CoveredCount();
     QCOMPARE(static_cast<int>(Board()->overlay().faces.size()), covered);
     QCOMPARE(Board()->image(), kept);
     Square far{};
@@ -235,8 +234,7 @@ void AssistantWindowTest::assistedGameAgainstAnUnassistedOne() {
     Board()->setFocus();
     QTest::keyClick(Board(), Qt::Key_H);
     const Position next = PositionOf(Game());
-    covered = 0;
-    for (int i = 0; i < next.SquareCount(); ++i) covered += next.IsCovered(i);
+    covered = Game().CoveredCount();
     QCOMPARE(static_cast<int>(Board()->overlay().faces.size()), covered);
     QCOMPARE(Window().board().cursor().square(),
              ChooseHint(next, Analyse(next), MarkedSquares(Game()), expected.square).square);
@@ -342,10 +340,8 @@ void AssistantWindowTest::estimatedChancesAreCountedAgainAwayFromTheGame() {
     const QString status = Text("lblChances");
     QVERIFY2(status.startsWith("Exact chances") || status.contains("too many layouts to count"),
              qPrintable(status));
-    int covered = 0;
-    for (int i = 0; i < estimatedPosition.SquareCount(); ++i)
-        covered += estimatedPosition.IsCovered(i);
-    QCOMPARE(static_cast<int>(Board()->overlay().faces.size()), covered);
+    QVERIFY(PositionOf(Game()) == estimatedPosition);
+    QCOMPARE(static_cast<int>(Board()->overlay().faces.size()), Game().CoveredCount());
 }
 
 QTEST_MAIN(AssistantWindowTest)
